@@ -1,0 +1,13 @@
+// Texts and tests the colour and matrix windows build from an analysis.
+#pragma once
+
+#include "modshared.h"
+
+#include <QString>
+
+// One line per colour number 1..colorMax: "色3:　250 枚" and CR LF.
+QString pieceCountList(const modShared &model, int colorMax);
+
+// Whether block (blockX, blockY) - columns 10X+1..10X+10, rows 10Y+1..10Y+10 -
+// holds a pixel without a colour number.
+bool blockHasUnnumberedCell(const modShared &model, int blockX, int blockY);

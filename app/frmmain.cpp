@@ -1,0 +1,80 @@
+#include "frmmain.h"
+
+#include "bitmapfile.h"
+#include "dialogs.h"
+#include "failuremessage.h"
+#include "formcontrols.h"
+#include "frmcountcolor.h"
+#include "modshared.h"
+#include "pictureloader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor)
+    : FormWindow(QStringLiteral("Tessamap Ver.1.2"), twipsSize(11835, 8160))
+    , m_model(model)
+    , m_dialogs(dialogs)
+    , m_countColor(countColor)
+{
+    setObjectName(QStringLiteral("frmMain"));
+}
+
+void frmMain::Form_Load()
+{
+    QString info;
+    for (const char *line : {"現在，このプログラムは", "以下の設定の場合のみ", "処理が可能です。",
+             "", "FileSize = ****", "ImgSize = ****", "BitCount = 24(ﾌﾙｶﾗｰ)", "Width = 160",
+             "Height = 120"})
+        info += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    lblinfo->setText(shownText(info));
+    lblCopyright->setText(shownText(
+        QStringLiteral("Tessamap Ver.1.2\r\nCopyright (C) 2026 Tessamap developers\r\n")));
+}
+
+QWidget *frmMain::firstFocus() const
+{
+    return cmdClose;
+}
+
+void frmMain::cmdGetFileName_Click()
+{
+    const auto chosen = m_dialogs.getOpenFileName(QCoreApplication::applicationDirPath(),
+        QStringLiteral("BMPファイル(*.bmp)"), QStringLiteral("*.bmp"));
+    if (!chosen)
+        return;
+    // As the file dialog did on the system Tessamap comes from: CSV files and
+    // PDF prints then land beside the picture.
+    QDir::setCurrent(QFileInfo(*chosen).absolutePath());
+    m_model.strFileName = *chosen;
+    lblFileName->setText(m_model.strFileName);
+
+    // Any failure from here on ends the choice silently; what was done stays.
+    const QImage picture = loadPicture(m_model.strFileName);
+    if (picture.isNull())
+        return;
+    imgDisp->setPixmap(QPixmap::fromImage(picture));
+    const BitmapFile bitmap = readBitmapHeader(m_model.strFileName);
+    if (bitmap.status != BitmapStatus::Ok)
+        return;
+    lblImgInfo->setText(shownText(headerInfoText(bitmap.header)));
+    cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
+}
+
+void frmMain::cmdCountColor_Click()
+{
+    if (m_model.strFileName.isEmpty()) {
+        showWarning(m_dialogs, QStringLiteral("ファイル名が選択されていません。"));
+        return;
+    }
+    m_countColor.showForm();
+}
+
+void frmMain::cmdClose_Click()
+{
+    unloadForm();
+}

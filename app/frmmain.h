@@ -1,0 +1,42 @@
+// The main window: choosing the picture, its header values, and the way on to
+// the colour window.
+#pragma once
+
+#include "formwindow.h"
+
+class Dialogs;
+class QLabel;
+class QPushButton;
+class frmCountColor;
+struct modShared;
+
+class frmMain : public FormWindow
+{
+    Q_OBJECT
+public:
+    frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor);
+
+protected:
+    void createControls(QWidget *form) override;
+    void Form_Load() override;
+    QWidget *firstFocus() const override;
+
+private slots:
+    void cmdGetFileName_Click();
+    void cmdCountColor_Click();
+    void cmdClose_Click();
+
+private:
+    modShared &m_model;
+    Dialogs &m_dialogs;
+    frmCountColor &m_countColor;
+
+    QLabel *imgDisp = nullptr;
+    QLabel *lblImgInfo = nullptr;
+    QLabel *lblinfo = nullptr;
+    QLabel *lblCopyright = nullptr;
+    QLabel *lblFileName = nullptr;
+    QPushButton *cmdGetFileName = nullptr;
+    QPushButton *cmdCountColor = nullptr;
+    QPushButton *cmdClose = nullptr;
+};

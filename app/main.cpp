@@ -1,0 +1,24 @@
+#include "frmcountcolor.h"
+#include "frmmain.h"
+#include "frmmatrix.h"
+#include "modshared.h"
+#include "qtdialogs.h"
+#include "qtprintsurface.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    setUpApplication(application);
+
+    modShared model;
+    QtPrintSurface printer;
+    QtDialogs dialogs(printer.printer());
+    frmMatrix matrix(model, dialogs, printer);
+    frmCountColor countColor(model, dialogs, printer, matrix);
+    frmMain mainWindow(model, dialogs, countColor);
+    mainWindow.showForm();
+    return application.exec();
+}

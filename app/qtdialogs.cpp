@@ -1,0 +1,64 @@
+#include "qtdialogs.h"
+
+#include "formcontrols.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+QtDialogs::QtDialogs(QPrinter *printer)
+    : m_printer(printer)
+{ }
+
+Dialogs::Answer QtDialogs::messageBox(
+    const QString &text, const QString &title, Icon icon, Buttons buttons)
+{
+    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
+        title, shownText(text), QMessageBox::NoButton, QApplication::activeWindow());
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        break;
+    case Buttons::OkCancel:
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+        break;
+    case Buttons::YesNo:
+        box.setDefaultButton(box.addButton(QMessageBox::Yes));
+        box.setEscapeButton(box.addButton(QMessageBox::No));
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::getOpenFileName(
+    const QString &initialDirectory, const QString &filterDescription, const QString &pattern)
+{
+    // Qt reads the patterns from the parentheses at the end of a filter.
+    const QString suffix = QLatin1Char('(') + pattern + QLatin1Char(')');
+    const QString filter = filterDescription.endsWith(suffix)
+        ? filterDescription
+        : filterDescription + QLatin1Char(' ') + suffix;
+    const QString path = QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), QString(), initialDirectory, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+bool QtDialogs::showPrinter()
+{
+    QPrintDialog dialog(m_printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,60 @@
+#include "csvwriter.h"
+
+#include "csvbytes.h"
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <array>
+
+namespace csv {
+
+namespace {
+
+struct CsvFile
+{
+    const char *name;
+    QByteArray bytes;
+};
+
+WriteResult failed(WriteResult::Failure failure, const QString &name, const QString &path)
+{
+    const QString what = failure == WriteResult::Failure::Create
+        ? QStringLiteral("ファイル「%1」を作成できません。")
+        : QStringLiteral("ファイル「%1」を書き込めません。");
+    const QString text = what.arg(name) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
+    return {failure, name, text};
+}
+
+WriteResult writeFile(const CsvFile &csvFile, const QDir &directory)
+{
+    const QString name = QString::fromLatin1(csvFile.name);
+    const QString path = directory.absoluteFilePath(name);
+    // Direct-write fallback stays off: a file that cannot be replaced by rename is
+    // refused rather than truncated and rewritten in place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(WriteResult::Failure::Create, name, path);
+    if (file.write(csvFile.bytes) != csvFile.bytes.size() || !file.commit())
+        return failed(WriteResult::Failure::Write, name, path);
+    return {};
+}
+
+} // namespace
+
+WriteResult writeAnalysis(const modShared &model, int colorMax, const QDir &directory)
+{
+    // All bytes are built before the first file is opened, so a model fault
+    // (colorMax out of range) leaves every file as it was.
+    const std::array<CsvFile, 3> files {{
+        {"PixelColorNumber.csv", pixelColorNumberBytes(model)},
+        {"ColorData.csv", colorDataBytes(model, colorMax)},
+        {"ColorCount.csv", colorCountBytes(model, colorMax)},
+    }};
+    for (const CsvFile &file : files) {
+        if (WriteResult result = writeFile(file, directory); !result.ok())
+            return result;
+    }
+    return {};
+}
+
+} // namespace csv

@@ -1,0 +1,9 @@
+#include "modshared.h"
+
+void modShared::clearAnalysis()
+{
+    strAnalysedFileName.clear();
+    lngColorRGB.clear();
+    lngColorCount.clear();
+    intPixelColor.clear();
+}

@@ -1,0 +1,213 @@
+#include "windowfixture.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+
+namespace {
+
+class MainWindowTest : public WindowFixture
+{
+protected:
+    MainWindowTest() { mainWindow.showForm(); }
+
+    bool countColorEnabled() { return button(mainWindow, "cmdCountColor")->isEnabled(); }
+    QString imageInfo() { return text(mainWindow, "lblImgInfo"); }
+    bool hasPicture() { return !control(mainWindow, "imgDisp")->pixmap().isNull(); }
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+};
+
+const QString Placeholder = QStringLiteral("ここに画像情報が表示されます。");
+
+} // namespace
+
+TEST_F(MainWindowTest, OpensWithItsNotesAndTheColourButtonDisabled)
+{
+    EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("Tessamap Ver.1.2"));
+    EXPECT_EQ(mainWindow.size(), QSize(789, 544));
+    EXPECT_EQ(text(mainWindow, "lblFileName"), QStringLiteral("ここにファイル名が表示されます。"));
+    EXPECT_EQ(imageInfo(), Placeholder);
+    EXPECT_EQ(text(mainWindow, "lblinfo"),
+        QStringLiteral("現在，このプログラムは\n以下の設定の場合のみ\n処理が可能です。\n\n"
+                       "FileSize = ****\nImgSize = ****\nBitCount = 24(ﾌﾙｶﾗｰ)\n"
+                       "Width = 160\nHeight = 120\n"));
+    EXPECT_EQ(text(mainWindow, "lblCopyright"),
+        QStringLiteral("Tessamap Ver.1.2\nCopyright (C) 2026 Tessamap developers\n"));
+    EXPECT_FALSE(countColorEnabled());
+    EXPECT_FALSE(hasPicture());
+    EXPECT_EQ(mainWindow.focusWidget(), button(mainWindow, "cmdClose"));
+}
+
+TEST_F(MainWindowTest, PlacesEveryControlToTheTwip)
+{
+    struct Place
+    {
+        const char *name;
+        int left, top, width, height;
+    };
+    const Place places[] = {
+        {"imgDisp", 120, 240, 9000, 6000},
+        {"Label1", 9480, 120, 975, 255},
+        {"lblImgInfo", 9360, 480, 2175, 1095},
+        {"lblinfo", 9360, 1800, 2175, 1815},
+        {"lblCopyright", 9360, 5400, 2175, 855},
+        {"Image2", 10920, 5640, 720, 720},
+        {"lblFileName", 120, 6480, 7215, 615},
+        {"Label2", 120, 7320, 855, 495},
+        {"cmdGetFileName", 840, 7320, 2415, 615},
+        {"Image1", 3600, 7440, 480, 480},
+        {"Label3", 4440, 7320, 975, 615},
+        {"cmdCountColor", 5280, 7320, 3135, 615},
+        {"cmdClose", 10200, 7320, 1455, 615},
+    };
+    for (const Place &p : places) {
+        const QWidget *widget = control<QWidget>(mainWindow, p.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15))
+            << p.name;
+    }
+    const QLabel *step = control(mainWindow, "Label3");
+    EXPECT_DOUBLE_EQ(step->font().pointSizeF(), 27.75);
+    EXPECT_TRUE(step->font().bold() && step->font().italic());
+    EXPECT_EQ(step->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(
+        control(mainWindow, "lblinfo")->palette().color(QPalette::Window), QColor(224, 224, 224));
+    EXPECT_EQ(tabOrder(mainWindow, "cmdClose", 3),
+        QStringList({"cmdClose", "cmdGetFileName", "cmdCountColor"}));
+}
+
+TEST_F(MainWindowTest, CancellingTheFirstDialogChangesNothing)
+{
+    dialogs.fileChoices.push_back(std::nullopt);
+    button(mainWindow, "cmdGetFileName")->click();
+    EXPECT_EQ(dialogs.lastInitialDirectory, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(dialogs.lastFilterDescription, QStringLiteral("BMPファイル(*.bmp)"));
+    EXPECT_EQ(dialogs.lastPattern, QStringLiteral("*.bmp"));
+    EXPECT_TRUE(model.strFileName.isEmpty());
+    EXPECT_EQ(text(mainWindow, "lblFileName"), QStringLiteral("ここにファイル名が表示されます。"));
+    EXPECT_FALSE(countColorEnabled());
+}
+
+TEST_F(MainWindowTest, AGoodPictureThenABadOneTogglesTheColourButton)
+{
+    QDir(folder.path()).mkdir("pictures");
+    const QString good = savePicture(TestPicture(), "pictures/good.bmp");
+    choose(good);
+    EXPECT_EQ(model.strFileName, good);
+    EXPECT_EQ(text(mainWindow, "lblFileName"), good);
+    EXPECT_TRUE(hasPicture());
+    EXPECT_EQ(imageInfo(),
+        QStringLiteral("FileSize = 57654\nImgSize = 57600\nBitCount = 24\n"
+                       "Width = 160\nHeight = 120\n"));
+    EXPECT_TRUE(countColorEnabled());
+    EXPECT_EQ(QDir::currentPath(), QDir(folder.filePath("pictures")).canonicalPath());
+
+    const QString topDown = savePicture(TestPicture(), "topdown.bmp", {.height = -120});
+    choose(topDown);
+    EXPECT_EQ(model.strFileName, topDown);
+    EXPECT_TRUE(imageInfo().endsWith(QStringLiteral("Height =-120\n")));
+    EXPECT_FALSE(countColorEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, ShowsAndAcceptsPicturesQtCannotRead)
+{
+    // Qt refuses a 24-bit bitmap with the compression field set; Tessamap draws it.
+    TestPicture picture(0x0000FF);
+    choose(savePicture(picture, "compressed.bmp", {.compression = 1, .sizeImage = 0}));
+    ASSERT_TRUE(hasPicture());
+    EXPECT_TRUE(countColorEnabled());
+    EXPECT_TRUE(imageInfo().contains(QStringLiteral("ImgSize = 0\n")));
+    const QImage shown = control(mainWindow, "imgDisp")->pixmap().toImage();
+    EXPECT_EQ(shown.size(), QSize(160, 120));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(255, 0, 0));
+}
+
+TEST_F(MainWindowTest, AnEightBitPictureIsShownAndRefused)
+{
+    // 256 palette entries, then one byte per pixel.
+    QByteArray eightBit = bmpHeaderBytes({.bitCount = 8, .offBits = 54 + 1024}, 0);
+    for (int k = 0; k < 256; ++k)
+        eightBit.append(QByteArray::fromHex("00800000"));
+    eightBit.append(QByteArray(160 * 120, '\0'));
+    choose(writeFile("eight.bmp", eightBit));
+    EXPECT_TRUE(hasPicture());
+    EXPECT_TRUE(imageInfo().contains(QStringLiteral("BitCount = 8\n")));
+    EXPECT_FALSE(countColorEnabled());
+}
+
+TEST_F(MainWindowTest, FilesThatCannotBeShownFailSilentlyAndKeepTheEarlierState)
+{
+    const QString good = savePicture(TestPicture());
+    choose(good);
+    const QString goodInfo = imageInfo();
+
+    QImage png(160, 120, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    QByteArray pngBytes;
+    {
+        QBuffer buffer(&pngBytes);
+        buffer.open(QIODevice::WriteOnly);
+        png.save(&buffer, "PNG");
+    }
+    const QString vanished = folder.filePath("vanished.bmp");
+    const QString broken[] = {
+        writeFile("empty.bmp", {}),
+        writeFile("ten.bmp", QByteArray(10, 'B')),
+        folder.path(),
+        vanished,
+        writeFile("truncated.bmp", TestPicture().toBmp().left(30000)),
+        writeFile("huge.bmp", QByteArray(50 * 1024 * 1024, '\x5a')),
+    };
+    for (const QString &path : broken) {
+        choose(path);
+        EXPECT_EQ(model.strFileName, path);
+        EXPECT_EQ(text(mainWindow, "lblFileName"), path);
+        EXPECT_EQ(imageInfo(), goodInfo) << path.toStdString();
+        EXPECT_TRUE(countColorEnabled()) << path.toStdString();
+    }
+    // A PNG named .bmp is a picture all the same: shown, and refused by its values.
+    choose(writeFile("png.bmp", pngBytes));
+    EXPECT_FALSE(countColorEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, TheColourButtonWarnsWithoutAFileAndOpensTheWindowOnce)
+{
+    invoke(mainWindow, "cmdCountColor_Click");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("ファイル名が選択されていません。"));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("警告"));
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_FALSE(countColor.isLoaded());
+
+    choose(savePicture(TestPicture::withColors(3), "three.bmp"));
+    button(mainWindow, "cmdCountColor")->click();
+    ASSERT_TRUE(countColor.isVisible());
+    EXPECT_EQ(countColor.intColorMax, 3);
+
+    // Open already: only raised, not analysed again.
+    choose(savePicture(TestPicture::withColors(7), "seven.bmp"));
+    button(mainWindow, "cmdCountColor")->click();
+    EXPECT_EQ(countColor.intColorMax, 3);
+
+    countColor.close();
+    button(mainWindow, "cmdCountColor")->click();
+    EXPECT_EQ(countColor.intColorMax, 7);
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowLeavesTheOthersOpen)
+{
+    choose(savePicture(TestPicture::withColors(3)));
+    button(mainWindow, "cmdCountColor")->click();
+    button(mainWindow, "cmdClose")->click();
+    EXPECT_FALSE(mainWindow.isVisible());
+    EXPECT_TRUE(countColor.isVisible());
+}

@@ -1,0 +1,102 @@
+// The three windows wired as the program wires them, with scripted dialogs and
+// a recording printer, in a temporary folder that becomes the working directory.
+#pragma once
+
+#include "formcontrols.h"
+#include "frmcountcolor.h"
+#include "frmmain.h"
+#include "frmmatrix.h"
+#include "modshared.h"
+#include "recordingsurface.h"
+#include "scripteddialogs.h"
+#include "testpicture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+class WindowFixture : public ::testing::Test
+{
+protected:
+    WindowFixture()
+        : m_previousDirectory(QDir::currentPath())
+    {
+        QDir::setCurrent(folder.path());
+    }
+    ~WindowFixture() override
+    {
+        for (QWidget *window : {static_cast<QWidget *>(&mainWindow),
+                 static_cast<QWidget *>(&countColor), static_cast<QWidget *>(&matrix)})
+            window->close();
+        QDir::setCurrent(m_previousDirectory);
+    }
+
+    template<typename T = QLabel> static T *control(const QWidget &window, const QString &name)
+    {
+        T *found = window.findChild<T *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    static QPushButton *button(const QWidget &window, const QString &name)
+    {
+        return control<QPushButton>(window, name);
+    }
+    static QString text(const QWidget &window, const QString &name)
+    {
+        return control(window, name)->text();
+    }
+    // The names of the first count widgets that take the focus by tab, from start on.
+    static QStringList tabOrder(const QWidget &window, const QString &start, int count)
+    {
+        QStringList names;
+        for (QWidget *widget = control<QWidget>(window, start); widget && names.size() < count;
+             widget = widget->nextInFocusChain()) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                names << widget->objectName();
+        }
+        return names;
+    }
+    static void invoke(QWidget &window, const char *handler)
+    {
+        ASSERT_TRUE(QMetaObject::invokeMethod(&window, handler, Qt::DirectConnection)) << handler;
+    }
+
+    QString savePicture(const TestPicture &picture, const QString &name = "picture.bmp",
+        const BmpOptions &options = {})
+    {
+        return picture.save(folder.filePath(name), options);
+    }
+    // Chooses the file in the main window's dialog.
+    void choose(const QString &path)
+    {
+        dialogs.fileChoices.push_back(path);
+        button(mainWindow, "cmdGetFileName")->click();
+    }
+    // Analyses a picture in the colour window, as a user gets there.
+    void openColorWindow(const TestPicture &picture)
+    {
+        model.strFileName = savePicture(picture);
+        countColor.showForm();
+    }
+    // Opens the matrix window through the colour window's button.
+    void openMatrixWindow(const TestPicture &picture)
+    {
+        openColorWindow(picture);
+        button(countColor, "cmdPrintMatrix")->click();
+    }
+
+    QTemporaryDir folder;
+    modShared model;
+    ScriptedDialogs dialogs;
+    RecordingSurface printer;
+    frmMatrix matrix {model, dialogs, printer};
+    frmCountColor countColor {model, dialogs, printer, matrix};
+    frmMain mainWindow {model, dialogs, countColor};
+
+private:
+    QString m_previousDirectory;
+};

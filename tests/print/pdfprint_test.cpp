@@ -1,0 +1,197 @@
+// End to end: real PDF files through QtPrintSurface, read back with the
+// poppler tools.
+#include "colorvalue.h"
+#include "matrixpages.h"
+#include "pagesetup.h"
+#include "printtestdata.h"
+#include "qtprintsurface.h"
+#include "samplesheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void ensureGuiApplication()
+{
+    static int argc = 1;
+    static char name[] = "print_tests";
+    static char *argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(argc, argv);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+        {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+}
+
+QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every whole number of one page, in reading order.
+QList<int> numbersOnPage(const QString &pdf, int page)
+{
+    const QString text = runTool("pdftotext",
+        {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    QList<int> numbers;
+    for (const QRegularExpressionMatch &match : QRegularExpression("\\d+").globalMatch(text))
+        numbers.append(match.captured().toInt());
+    return numbers;
+}
+
+// Page 1 of the PDF as an image, rendered by the tool that tells how a reader sees it.
+QImage renderFirstPage(const QString &pdf, int dotsPerInch)
+{
+    const QString base = pdf + QStringLiteral("-page");
+    runTool("pdftoppm", {"-png", "-singlefile", "-r", QString::number(dotsPerInch), pdf, base});
+    return QImage(base + QStringLiteral(".png"));
+}
+
+class PdfPrintTest : public ::testing::Test
+{
+protected:
+    // The surface's QPrinter needs the application before the fixture exists.
+    static void SetUpTestSuite() { ensureGuiApplication(); }
+
+    void SetUp() override
+    {
+        for (const char *tool : {"pdfinfo", "pdftotext", "pdffonts", "pdftoppm"}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                GTEST_SKIP() << tool << " is not installed";
+        }
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            GTEST_SKIP() << "a system printer would receive the pages";
+        ASSERT_TRUE(directory.isValid());
+        previousDirectory = QDir::currentPath();
+        QDir::setCurrent(directory.path());
+        fillModel(model);
+    }
+    void TearDown() override
+    {
+        if (!previousDirectory.isEmpty())
+            QDir::setCurrent(previousDirectory);
+    }
+
+    QString pathOf(const QString &name) const { return directory.filePath(name); }
+
+    QTemporaryDir directory;
+    QString previousDirectory;
+    modShared model;
+    QtPrintSurface surface;
+};
+
+TEST_F(PdfPrintTest, SampleSheetIsOneA4PageWithEveryCountInAnEmbeddedFont)
+{
+    const QString pdf = pathOf(ColorSampleDocumentName);
+    // Printing again replaces what was there.
+    QFile stale(pdf);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("not a PDF");
+    stale.close();
+
+    setUpPaper(surface, PrintSurface::ColorModeColor, ColorSampleDocumentName);
+    printColorSample(surface, model, 32);
+
+    const QString info = runTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+
+    const QString text = runTool("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(text.contains("色見本")) << text.toStdString();
+    EXPECT_TRUE(text.contains(AnalysedPath)) << text.toStdString();
+    for (int color = 1; color <= 32; ++color)
+        EXPECT_TRUE(text.contains(QString::number(patternCount(color)) + "枚")) << color;
+
+    const QString fonts = runTool("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains(QRegularExpression("IPAPGothic.* yes "))) << fonts.toStdString();
+}
+
+TEST_F(PdfPrintTest, SwatchesSitOnTheGridAndTextStaysBlack)
+{
+    setUpPaper(surface, PrintSurface::ColorModeColor, ColorSampleDocumentName);
+    printColorSample(surface, model, 32);
+    constexpr int Dpi = 100;
+    const QImage page = renderFirstPage(pathOf(ColorSampleDocumentName), Dpi);
+    ASSERT_FALSE(page.isNull());
+
+    // Drawing units to pixels, through the printable area the surface used.
+    const QRectF area = surface.printer()->pageLayout().paintRect(QPageLayout::Millimeter);
+    const auto pixel = [&](double x, double y) {
+        const double millimetresX = area.left() + (x + 20) * area.width() / (area.width() - 1);
+        const double millimetresY = area.top() + (y + 20) * area.height() / (area.height() - 1);
+        return QPoint(qRound(millimetresX / 25.4 * Dpi), qRound(millimetresY / 25.4 * Dpi));
+    };
+    for (int color = 1; color <= 32; ++color) {
+        SCOPED_TRACE(color);
+        const double left = 40 * ((color - 1) % 4);
+        const double top = 30 * ((color - 1) / 4);
+        const QColor swatch = page.pixelColor(pixel(left + 17.5, top + 17.5));
+        EXPECT_EQ(
+            colorvalue::fromRgb(swatch.red(), swatch.green(), swatch.blue()), patternColor(color));
+
+        // The number is inked, and not in the colour of the swatch drawn before it.
+        const QRect number(pixel(left + 2, top + 15), pixel(left + 9.5, top + 18.5));
+        int inked = 0;
+        int coloured = 0;
+        for (int y = number.top(); y <= number.bottom(); ++y) {
+            for (int x = number.left(); x <= number.right(); ++x) {
+                const QColor ink = page.pixelColor(x, y);
+                inked += ink.value() < 128;
+                coloured += ink.red() != ink.green() || ink.green() != ink.blue();
+            }
+        }
+        EXPECT_GT(inked, 0);
+        EXPECT_EQ(coloured, 0);
+    }
+}
+
+TEST_F(PdfPrintTest, FullMatrixHas192PagesEachWithItsBlock)
+{
+    setUpPaper(surface, PrintSurface::ColorModeMonochrome, MatrixAllDocumentName);
+    printMatrixAll(surface, model);
+    const QString pdf = pathOf(MatrixAllDocumentName);
+
+    const QString info = runTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+192\\n"))) << info.toStdString();
+
+    for (const int page : {1, 2, 13, 192}) {
+        SCOPED_TRACE(page);
+        const int blockX = (page - 1) / 12;
+        const int blockY = (page - 1) % 12;
+        QList<int> expected {blockY + 1};
+        for (int row = 1; row <= 10; ++row) {
+            for (int column = 1; column <= 10; ++column)
+                expected.append(patternCell(10 * blockY + row, 10 * blockX + column));
+        }
+        EXPECT_EQ(numbersOnPage(pdf, page), expected);
+    }
+}
+
+TEST_F(PdfPrintTest, UnwritableFileFailsNamingIt)
+{
+    const QString name = matrixPageDocumentName(0, 0);
+    ASSERT_TRUE(QDir(directory.path()).mkdir(name));
+    setUpPaper(surface, PrintSurface::ColorModeMonochrome, name);
+    try {
+        printMatrixPage(surface, model, 0, 0);
+        FAIL() << "printing into a directory succeeded";
+    } catch (const PrintError &error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), "印刷を開始できません。" + pathOf(name));
+    }
+}
+
+} // namespace
