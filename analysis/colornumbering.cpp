@@ -13,14 +13,22 @@ int16_t numberColors(QByteArrayView pixels, modShared &model)
     const auto *byte = reinterpret_cast<const unsigned char *>(pixels.data());
 
     int16_t nextNumber = 1;
-    // Neighbouring pixels mostly share a colour; remembering the last match
-    // skips the search for them.
+    // Neighbouring pixels mostly share a colour: remembering the last match
+    // skips the search for them, and counting the run in a register avoids a
+    // memory round trip per pixel.
     int32_t lastValue = -1;
     int16_t lastNumber = 0;
+    int32_t run = 0;
+    const auto countRun = [&] {
+        if (lastNumber != 0)
+            counts[lastNumber - 1] += run;
+    };
     for (int row = PixelColorMatrix::Rows; row >= 1; --row) {
         for (int column = 1; column <= PixelColorMatrix::Columns; ++column, byte += 3) {
             const int32_t value = colorvalue::fromRgb(byte[2], byte[1], byte[0]);
             if (value != lastValue) {
+                countRun();
+                run = 0;
                 lastNumber = 0;
                 for (int16_t n = 1; n < nextNumber; ++n) {
                     if (palette[n - 1] == value) {
@@ -34,11 +42,11 @@ int16_t numberColors(QByteArrayView pixels, modShared &model)
                 }
                 lastValue = value;
             }
+            ++run;
             cells[(column - 1) * PixelColorMatrix::Rows + (row - 1)] = lastNumber;
-            if (lastNumber != 0)
-                ++counts[lastNumber - 1];
         }
     }
+    countRun();
     return static_cast<int16_t>(nextNumber - 1);
 }
 
