@@ -57,7 +57,9 @@ void frmMain::cmdGetFileName_Click()
     const QImage picture = loadPicture(m_model.strFileName);
     if (picture.isNull())
         return;
-    imgDisp->setPixmap(QPixmap::fromImage(picture));
+    // Stretched without smoothing: every pixel stands for one piece and stays a sharp block.
+    imgDisp->setPixmap(QPixmap::fromImage(picture.scaled(
+        imgDisp->contentsRect().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     const BitmapFile bitmap = readBitmapHeader(m_model.strFileName);
     if (bitmap.status != BitmapStatus::Ok)
         return;

@@ -18,7 +18,6 @@ void frmMain::createControls(QWidget *form)
 {
     imgDisp = addLabel(form, QStringLiteral("imgDisp"), QString(), twipsRect(120, 240, 9000, 6000));
     setSingleBorder(imgDisp);
-    imgDisp->setScaledContents(true);
 
     addLabel(
         form, QStringLiteral("Label1"), QStringLiteral("画像情報"), twipsRect(9480, 120, 975, 255))

@@ -121,13 +121,18 @@ TEST_F(MainWindowTest, ShowsAndAcceptsPicturesQtCannotRead)
 {
     // Qt refuses a 24-bit bitmap with the compression field set; Tessamap draws it.
     TestPicture picture(0x0000FF);
+    picture.set(1, 1, 0x00FF00); // top-left, stored last
     choose(savePicture(picture, "compressed.bmp", {.compression = 1, .sizeImage = 0}));
     ASSERT_TRUE(hasPicture());
     EXPECT_TRUE(countColorEnabled());
     EXPECT_TRUE(imageInfo().contains(QStringLiteral("ImgSize = 0\n")));
     const QImage shown = control(mainWindow, "imgDisp")->pixmap().toImage();
-    EXPECT_EQ(shown.size(), QSize(160, 120));
-    EXPECT_EQ(shown.pixelColor(0, 0), QColor(255, 0, 0));
+    // Stretched to the whole picture box, inside its border.
+    EXPECT_EQ(shown.size(), QSize(598, 398));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 255, 0));
+    EXPECT_EQ(shown.pixelColor(3, 2), QColor(0, 255, 0));
+    EXPECT_EQ(shown.pixelColor(5, 0), QColor(255, 0, 0));
+    EXPECT_EQ(shown.pixelColor(597, 397), QColor(255, 0, 0));
 }
 
 TEST_F(MainWindowTest, AnEightBitPictureIsShownAndRefused)
