@@ -143,9 +143,12 @@ void frmCountColor::cmdFileOutput_Click()
     if (answer != Dialogs::Answer::Ok)
         return;
     csv::WriteResult result;
-    {
+    try {
         WaitCursor wait;
         result = csv::writeAnalysis(m_model, intColorMax, QDir::current());
+    } catch (const std::exception &error) {
+        showFailure(m_dialogs, error);
+        return;
     }
     if (!result.ok()) {
         showFailure(m_dialogs, result.message);

@@ -1,4 +1,5 @@
 #include "csvbytes.h"
+#include "csvmodels.h"
 #include "modshared.h"
 
 #include <QByteArrayList>
@@ -17,13 +18,7 @@ QByteArray zeroLine(QByteArray first, QByteArray last = "0")
 
 TEST(CsvBytes, OneColourWhitePicture)
 {
-    auto model = std::make_unique<modShared>();
-    for (int row = 1; row <= 120; ++row)
-        for (int column = 1; column <= 160; ++column)
-            model->intPixelColor(row, column) = 1;
-    model->lngColorRGB(1) = 16777215;
-    model->lngColorCount(1) = 19200;
-
+    const auto model = whitePicture();
     const QByteArray pixels = csv::pixelColorNumberBytes(*model);
     ASSERT_EQ(pixels.size(), 38520);
     QByteArray line = QByteArray("1,").repeated(159) + "1\r\n";

@@ -1,3 +1,4 @@
+#include "csvmodels.h"
 #include "csvwriter.h"
 #include "indexerror.h"
 #include "modshared.h"
@@ -8,30 +9,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<modShared> whitePicture()
-{
-    auto model = std::make_unique<modShared>();
-    for (int row = 1; row <= 120; ++row)
-        for (int column = 1; column <= 160; ++column)
-            model->intPixelColor(row, column) = 1;
-    model->lngColorRGB(1) = 16777215;
-    model->lngColorCount(1) = 19200;
-    return model;
-}
-
-std::unique_ptr<modShared> thirtyTwoColours()
-{
-    auto model = std::make_unique<modShared>();
-    for (int row = 1; row <= 120; ++row)
-        for (int column = 1; column <= 160; ++column)
-            model->intPixelColor(row, column) = (column - 1) % 32 + 1;
-    for (int n = 1; n <= 32; ++n) {
-        model->lngColorRGB(n) = n * 500000;
-        model->lngColorCount(n) = 600;
-    }
-    return model;
-}
 
 QByteArray contents(const QDir &directory, const QString &name)
 {
