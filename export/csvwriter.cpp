@@ -28,6 +28,9 @@ WriteResult failed(WriteResult::Failure failure, const QString &name, const QStr
 WriteResult writeFile(const CsvFile &csvFile, const QDir &directory)
 {
     const QString name = QString::fromLatin1(csvFile.name);
+    // A removed working directory has no path, and Qt would put the file in the root.
+    if (directory.absolutePath().isEmpty())
+        return failed(WriteResult::Failure::Create, name, name);
     const QString path = directory.absoluteFilePath(name);
     // Direct-write fallback stays off: a file that cannot be replaced by rename is
     // refused rather than truncated and rewritten in place.

@@ -42,6 +42,9 @@ void QtPrintSurface::setDocumentName(const QString &fileName)
     endDoc();
     m_printer.setDocName(fileName);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // A removed working directory has no path, and Qt would put the file in the root.
+        if (QDir::currentPath().isEmpty())
+            throw errorAbout("作業フォルダが見つかりません。", fileName);
         m_printer.setOutputFormat(QPrinter::PdfFormat);
         m_printer.setOutputFileName(QDir::current().absoluteFilePath(fileName));
         m_printer.setPageMargins(PdfMargins, QPageLayout::Millimeter);

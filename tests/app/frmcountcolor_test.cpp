@@ -1,6 +1,7 @@
 #include "windowfixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 
 namespace {
@@ -187,15 +188,33 @@ TEST_F(ColorWindowTest, WritesTheCsvFilesAfterConfirmation)
     EXPECT_EQ(colorData.readAll(), QByteArray("1,16777215\r\n"));
 }
 
-TEST_F(ColorWindowTest, ReportsAFailedCsvFileAndRestoresThePointer)
+TEST_F(ColorWindowTest, ReportsAFailedCsvFileKeepsEarlierFilesAndRestoresThePointer)
 {
     openColorWindow(TestPicture(0xFFFFFF));
-    QDir::current().mkdir("ColorData.csv");
+    const QDir here = QDir::current();
+    QFile earlier(here.filePath("ColorCount.csv"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier\r\n");
+    earlier.close();
+    here.mkdir("ColorData.csv"); // a directory holds the name
+
     button(countColor, "cmdFileOutput")->click();
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Tessamap"));
     EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::Exclamation);
     EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("ColorData.csv")));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(QFile::exists(QDir::current().filePath("ColorCount.csv")));
+    EXPECT_EQ(QFileInfo(here.filePath("PixelColorNumber.csv")).size(), 38520);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("earlier\r\n"));
+
+    // The working directory vanished after it became current.
+    here.mkdir("gone");
+    QDir::setCurrent(here.filePath("gone"));
+    here.rmdir("gone");
+    button(countColor, "cmdFileOutput")->click();
+    ASSERT_EQ(dialogs.messages.size(), 4);
+    EXPECT_EQ(dialogs.messages[3].title, QStringLiteral("Tessamap"));
+    EXPECT_TRUE(dialogs.messages[3].text.contains(QStringLiteral("PixelColorNumber.csv")));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -194,4 +194,14 @@ TEST_F(PdfPrintTest, UnwritableFileFailsNamingIt)
     }
 }
 
+TEST_F(PdfPrintTest, RemovedWorkingDirectoryFailsInsteadOfWritingElsewhere)
+{
+    QDir(directory.path()).mkdir("gone");
+    QDir::setCurrent(pathOf("gone"));
+    QDir(directory.path()).rmdir("gone");
+    EXPECT_THROW(
+        setUpPaper(surface, PrintSurface::ColorModeColor, ColorSampleDocumentName), PrintError);
+    EXPECT_FALSE(QFile::exists(QDir::rootPath() + ColorSampleDocumentName));
+}
+
 } // namespace
