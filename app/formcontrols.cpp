@@ -1,14 +1,13 @@
 #include "formcontrols.h"
 
 #include "colorvalue.h"
+#include "fontface.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QRegularExpression>
-
-const QString FormFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -23,7 +22,7 @@ QSize twipsSize(int width, int height)
 
 QFont formFont(double points, bool bold, bool italic)
 {
-    QFont font(FormFontFamily);
+    QFont font(TessamapFontFamily);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

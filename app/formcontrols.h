@@ -19,8 +19,6 @@ constexpr int TwipsPerPixel = 15;
 QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);
 
-// The face the windows and pages ask for; start-up maps it onto installed fonts.
-extern const QString FormFontFamily;
 QFont formFont(double points, bool bold = false, bool italic = false);
 
 QColor toQColor(int32_t colorValue);

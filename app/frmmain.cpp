@@ -47,8 +47,8 @@ void frmMain::cmdGetFileName_Click()
         QStringLiteral("BMPファイル(*.bmp)"), QStringLiteral("*.bmp"));
     if (!chosen)
         return;
-    // As the file dialog did on the system Tessamap comes from: CSV files and
-    // PDF prints then land beside the picture.
+    // The picture's folder becomes the working directory, so CSV files and PDF
+    // prints land beside the picture.
     QDir::setCurrent(QFileInfo(*chosen).absolutePath());
     m_model.strFileName = *chosen;
     lblFileName->setText(m_model.strFileName);

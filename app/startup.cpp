@@ -1,18 +1,10 @@
 #include "startup.h"
 
-#include "formcontrols.h"
+#include "fontface.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-void registerFontSubstitutes()
-{
-    // The metric-compatible proportional Gothic first, then a common CJK face.
-    QFont::insertSubstitutions(
-        FormFontFamily, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-}
 
 void setUpApplication(QApplication &application)
 {

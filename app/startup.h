@@ -4,5 +4,4 @@
 
 class QApplication;
 
-void registerFontSubstitutes();
 void setUpApplication(QApplication &application);

@@ -1,5 +1,6 @@
 // The whole colour-number matrix, 192 pages, printed to PDF as the matrix
 // window prints it when the system has no printer.
+#include "fontface.h"
 #include "matrixpages.h"
 #include "modshared.h"
 #include "pagesetup.h"
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -43,8 +43,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-        {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    registerFontSubstitutes();
     QTemporaryDir directory;
     QDir::setCurrent(directory.path());
 

@@ -1,5 +1,6 @@
 #include "pagesetup.h"
 
+#include "fontface.h"
 #include "printsurface.h"
 
 void setUpPaper(PrintSurface &surface, int colorMode, const QString &documentName)
@@ -20,7 +21,7 @@ void beginDocument(PrintSurface &surface, const QString &heading)
 
     surface.setCurrentX(0);
     surface.setCurrentY(0);
-    surface.setFontName(QStringLiteral("ＭＳ Ｐゴシック"));
+    surface.setFontName(TessamapFontFamily);
     surface.setFontSize(9);
     surface.print({heading});
 }

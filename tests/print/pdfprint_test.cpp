@@ -1,6 +1,7 @@
 // End to end: real PDF files through QtPrintSurface, read back with the
 // poppler tools.
 #include "colorvalue.h"
+#include "fontface.h"
 #include "matrixpages.h"
 #include "pagesetup.h"
 #include "printtestdata.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -30,8 +30,7 @@ void ensureGuiApplication()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication application(argc, argv);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-        {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    registerFontSubstitutes();
 }
 
 QString runTool(const QString &program, const QStringList &arguments)
