@@ -10,7 +10,15 @@
 namespace {
 
 const QColor White(255, 255, 255);
-const QColor Navy(0, 0, 128);
+
+// The numbers of the two steps along the bottom row.
+void addStepNumber(
+    QWidget *form, const QString &name, const QString &caption, double points, const QRect &rect)
+{
+    QLabel *step = addLabel(form, name, caption, rect);
+    step->setFont(formFont(points, true, true));
+    setTextColor(step, QColor(0, 0, 128));
+}
 
 } // namespace
 
@@ -39,18 +47,14 @@ void frmMain::createControls(QWidget *form)
     setBackgroundColor(lblFileName, White);
     setSingleBorder(lblFileName);
 
-    QLabel *step1 = addLabel(
-        form, QStringLiteral("Label2"), QStringLiteral("１．"), twipsRect(120, 7320, 855, 495));
-    step1->setFont(formFont(26.25, true, true));
-    setTextColor(step1, Navy);
+    addStepNumber(form, QStringLiteral("Label2"), QStringLiteral("１．"), 26.25,
+        twipsRect(120, 7320, 855, 495));
     cmdGetFileName = addButton(form, QStringLiteral("cmdGetFileName"),
         QStringLiteral("画像ファイル読み込み"), twipsRect(840, 7320, 2415, 615));
     cmdGetFileName->setFont(formFont(9.75));
     addPicture(form, QStringLiteral("Image1"), stepArrowPicture(), twipsRect(3600, 7440, 480, 480));
-    QLabel *step2 = addLabel(
-        form, QStringLiteral("Label3"), QStringLiteral("２．"), twipsRect(4440, 7320, 975, 615));
-    step2->setFont(formFont(27.75, true, true));
-    setTextColor(step2, Navy);
+    addStepNumber(form, QStringLiteral("Label3"), QStringLiteral("２．"), 27.75,
+        twipsRect(4440, 7320, 975, 615));
     cmdCountColor = addButton(form, QStringLiteral("cmdCountColor"),
         QStringLiteral("色情報の確認と印刷"), twipsRect(5280, 7320, 3135, 615));
     cmdCountColor->setFont(formFont(11.25, true));
