@@ -97,8 +97,9 @@ TEST_F(MainWindowTest, CancellingTheFirstDialogChangesNothing)
 
 TEST_F(MainWindowTest, AGoodPictureThenABadOneTogglesTheColourButton)
 {
-    QDir(folder.path()).mkdir("pictures");
-    const QString good = savePicture(TestPicture(), "pictures/good.bmp");
+    // Japanese names and spaces work throughout.
+    QDir(folder.path()).mkdir(QStringLiteral("作品 集"));
+    const QString good = savePicture(TestPicture(), QStringLiteral("作品 集/絵柄 1.bmp"));
     choose(good);
     EXPECT_EQ(model.strFileName, good);
     EXPECT_EQ(text(mainWindow, "lblFileName"), good);
@@ -107,7 +108,8 @@ TEST_F(MainWindowTest, AGoodPictureThenABadOneTogglesTheColourButton)
         QStringLiteral("FileSize = 57654\nImgSize = 57600\nBitCount = 24\n"
                        "Width = 160\nHeight = 120\n"));
     EXPECT_TRUE(countColorEnabled());
-    EXPECT_EQ(QDir::currentPath(), QDir(folder.filePath("pictures")).canonicalPath());
+    EXPECT_EQ(
+        QDir::currentPath(), QDir(folder.filePath(QStringLiteral("作品 集"))).canonicalPath());
 
     const QString topDown = savePicture(TestPicture(), "topdown.bmp", {.height = -120});
     choose(topDown);
