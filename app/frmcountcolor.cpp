@@ -1,5 +1,6 @@
 #include "frmcountcolor.h"
 
+#include "bitmapmessages.h"
 #include "colornumbering.h"
 #include "colorvalue.h"
 #include "csvwriter.h"
@@ -9,35 +10,16 @@
 #include "frmmatrix.h"
 #include "modshared.h"
 #include "numbertext.h"
+#include "outputplace.h"
 #include "pagesetup.h"
 #include "piecelist.h"
 #include "printsurface.h"
 #include "samplesheet.h"
 #include "waitcursor.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-QString analysisFailureText(BitmapStatus status, const QString &path)
-{
-    switch (status) {
-    case BitmapStatus::CannotOpen:
-        return QStringLiteral("ファイルを開けません。\r\n") + path;
-    case BitmapStatus::HeaderIncomplete:
-        return QStringLiteral("ファイルが短すぎて画像の情報を読み込めません。\r\n") + path;
-    case BitmapStatus::PixelDataIncomplete:
-        return QStringLiteral("画像データが不完全です（ファイルが途中で終わっています）。\r\n")
-            + path;
-    default:
-        return {};
-    }
-}
-
-} // namespace
 
 frmCountColor::frmCountColor(
     modShared &model, Dialogs &dialogs, PrintSurface &printer, frmMatrix &matrix)
@@ -66,19 +48,10 @@ void frmCountColor::Form_Load()
         if (result.status == BitmapStatus::Ok)
             showAnalysis();
     }
-    switch (result.status) {
-    case BitmapStatus::Ok:
-        break;
-    case BitmapStatus::NotTwentyFourBit:
-        showWarning(m_dialogs, QStringLiteral("24bit（ﾌﾙｶﾗｰ）画像ではありません。"));
-        break;
-    case BitmapStatus::WrongSize:
-        showWarning(m_dialogs, QStringLiteral("160×120ﾄﾞｯﾄ の画像ではありません。"));
-        break;
-    default:
-        showFailure(m_dialogs, analysisFailureText(result.status, m_model.strFileName));
-        break;
-    }
+    if (const QString refusal = bitmapRefusalText(result.status); !refusal.isEmpty())
+        showWarning(m_dialogs, refusal);
+    else if (result.status != BitmapStatus::Ok)
+        showFailure(m_dialogs, bitmapFailureText(result.status, m_model.strFileName));
 }
 
 void frmCountColor::resetSlots()
@@ -122,6 +95,10 @@ void frmCountColor::CheckOver32(const int16_t &blockColumn, const int16_t &block
 
 void frmCountColor::cmdPrintMatrix_Click()
 {
+    if (intColorMax == 0) {
+        showWarning(m_dialogs, NoAnalysisText);
+        return;
+    }
     try {
         pb_Over32 = 0;
         const int16_t blockColumn = 0;
@@ -136,6 +113,10 @@ void frmCountColor::cmdPrintMatrix_Click()
 
 void frmCountColor::cmdFileOutput_Click()
 {
+    if (intColorMax == 0) {
+        showWarning(m_dialogs, NoAnalysisText);
+        return;
+    }
     const auto answer = m_dialogs.messageBox(
         QStringLiteral("CSVﾌｧｲﾙへの書き出しを実行します。\rよろしいですか？"),
         QStringLiteral("CSVﾌｧｲﾙへの書き出し"), Dialogs::Icon::Information,
@@ -145,7 +126,7 @@ void frmCountColor::cmdFileOutput_Click()
     csv::WriteResult result;
     try {
         WaitCursor wait;
-        result = csv::writeAnalysis(m_model, intColorMax, QDir::current());
+        result = csv::writeAnalysis(m_model, intColorMax, analysedPictureFolder(m_model));
     } catch (const std::exception &error) {
         showFailure(m_dialogs, error);
         return;
@@ -160,16 +141,21 @@ void frmCountColor::cmdFileOutput_Click()
 
 void frmCountColor::cmdPrintColorInfo_Click()
 {
+    if (intColorMax == 0) {
+        showWarning(m_dialogs, NoAnalysisText);
+        return;
+    }
     const auto answer = m_dialogs.messageBox(QStringLiteral("印刷を実行しますか？（用紙：A4 縦）"),
         QStringLiteral("色見本の印刷"), Dialogs::Icon::Information, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return;
     try {
-        setUpPaper(
-            m_printer, PrintSurface::ColorModeColor, QString::fromLatin1(ColorSampleDocumentName));
+        setUpPaper(m_printer, PrintSurface::ColorModeColor,
+            outputPath(m_model, QString::fromLatin1(ColorSampleDocumentName)));
         if (!m_dialogs.showPrinter())
             throw PrintError("キャンセルが選択されました。");
         printColorSample(m_printer, m_model, intColorMax);
+        reportSavedPdf(m_dialogs, m_printer);
     } catch (const std::exception &error) {
         showFailure(m_dialogs, error);
     }

@@ -5,6 +5,7 @@
 #include "formcontrols.h"
 #include "matrixpages.h"
 #include "modshared.h"
+#include "outputplace.h"
 #include "pagesetup.h"
 #include "printsurface.h"
 
@@ -49,7 +50,7 @@ void frmMatrix::showCell(int k, int16_t colorNumber)
 {
     lblP[k]->setText(QString::number(colorNumber));
     // A pixel without a number has no palette entry: it keeps the window background.
-    const QColor background = colorNumber == 0 ? QApplication::palette().color(QPalette::Base)
+    const QColor background = colorNumber == 0 ? QApplication::palette().color(QPalette::Window)
                                                : toQColor(m_model.lngColorRGB(colorNumber));
     setBackgroundColor(lblP[k], background);
 }
@@ -116,9 +117,10 @@ void frmMatrix::cmdOnePrint_Click()
     if (!confirmPrint(QStringLiteral("１ページ分の印刷")))
         return;
     try {
-        setUpPaper(
-            m_printer, PrintSurface::ColorModeMonochrome, matrixPageDocumentName(pb_intX, pb_intY));
+        setUpPaper(m_printer, PrintSurface::ColorModeMonochrome,
+            outputPath(m_model, matrixPageDocumentName(pb_intX, pb_intY)));
         printMatrixPage(m_printer, m_model, pb_intX, pb_intY);
+        reportSavedPdf(m_dialogs, m_printer);
     } catch (const std::exception &error) {
         showFailure(m_dialogs, error);
     }
@@ -130,8 +132,9 @@ void frmMatrix::cmdPrintMatrix_Click()
         return;
     try {
         setUpPaper(m_printer, PrintSurface::ColorModeMonochrome,
-            QString::fromLatin1(MatrixAllDocumentName));
+            outputPath(m_model, QString::fromLatin1(MatrixAllDocumentName)));
         printMatrixAll(m_printer, m_model);
+        reportSavedPdf(m_dialogs, m_printer);
     } catch (const std::exception &error) {
         showFailure(m_dialogs, error);
     }

@@ -4,9 +4,8 @@
 #include "matrixpages.h"
 #include "modshared.h"
 #include "pagesetup.h"
-#include "qtprintsurface.h"
+#include "pdfsurface.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -27,12 +26,14 @@ void BM_PrintMatrixAllToPdf(benchmark::State &state)
 {
     modShared model;
     fillMatrix(model);
-    QtPrintSurface surface;
+    QTemporaryDir directory;
+    const QString pdf = directory.filePath(MatrixAllDocumentName);
+    PdfSurface surface;
     for (auto _ : state) {
-        setUpPaper(surface, PrintSurface::ColorModeMonochrome, MatrixAllDocumentName);
+        setUpPaper(surface, PrintSurface::ColorModeMonochrome, pdf);
         printMatrixAll(surface, model);
     }
-    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(MatrixAllDocumentName).size());
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
 }
 BENCHMARK(BM_PrintMatrixAllToPdf)->Unit(benchmark::kMillisecond);
 
@@ -44,9 +45,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     registerFontSubstitutes();
-    QTemporaryDir directory;
-    QDir::setCurrent(directory.path());
-
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

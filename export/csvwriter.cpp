@@ -1,6 +1,7 @@
 #include "csvwriter.h"
 
 #include "csvbytes.h"
+#include "writefailure.h"
 
 #include <QByteArray>
 #include <QSaveFile>
@@ -18,11 +19,9 @@ struct CsvFile
 
 WriteResult failed(WriteResult::Failure failure, const QString &name, const QString &path)
 {
-    const QString what = failure == WriteResult::Failure::Create
-        ? QStringLiteral("ファイル「%1」を作成できません。")
-        : QStringLiteral("ファイル「%1」を書き込めません。");
-    const QString text = what.arg(name) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
-    return {failure, name, text};
+    const WriteFailure what
+        = failure == WriteResult::Failure::Create ? WriteFailure::Create : WriteFailure::Write;
+    return {failure, name, writeFailureText(what, path)};
 }
 
 WriteResult writeFile(const CsvFile &csvFile, const QDir &directory)

@@ -3,12 +3,12 @@
 #include "fontface.h"
 #include "printsurface.h"
 
-void setUpPaper(PrintSurface &surface, int colorMode, const QString &documentName)
+void setUpPaper(PrintSurface &surface, int colorMode, const QString &documentPath)
 {
     surface.setPaperSize(PrintSurface::PaperA4);
     surface.setOrientation(PrintSurface::OrientationPortrait);
     surface.setColorMode(colorMode);
-    surface.setDocumentName(documentName);
+    surface.setDocumentPath(documentPath);
 }
 
 void beginDocument(PrintSurface &surface, const QString &heading)

@@ -44,9 +44,12 @@ public:
 
     virtual ~PrintSurface() = default;
 
-    // Where the system has no printer, the next document becomes this PDF file
-    // in the current working directory.
-    virtual void setDocumentName(const QString &fileName) = 0;
+    // The next document: its name is the file name of path, and where it goes
+    // to a file rather than a printer, it becomes the PDF at path.
+    virtual void setDocumentPath(const QString &path) = 0;
+    // The PDF the last completed document was saved as in place of a printer;
+    // empty when a printer, or a file chosen in the printer dialog, took it.
+    virtual QString savedPdfPath() const = 0;
 
     virtual void setPaperSize(int paperCode) = 0;
     virtual void setOrientation(int orientation) = 0;

@@ -1,11 +1,11 @@
-// End to end: real PDF files through QtPrintSurface, read back with the
+// End to end: real PDF files through PdfSurface, read back with the
 // poppler tools.
 #include "colorvalue.h"
 #include "fontface.h"
 #include "matrixpages.h"
 #include "pagesetup.h"
+#include "pdfsurface.h"
 #include "printtestdata.h"
-#include "qtprintsurface.h"
 #include "samplesheet.h"
 
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -63,7 +62,7 @@ QImage renderFirstPage(const QString &pdf, int dotsPerInch)
 class PdfPrintTest : public ::testing::Test
 {
 protected:
-    // The surface's QPrinter needs the application before the fixture exists.
+    // The surface's fonts need the application before the fixture exists.
     static void SetUpTestSuite() { ensureGuiApplication(); }
 
     void SetUp() override
@@ -72,25 +71,15 @@ protected:
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 GTEST_SKIP() << tool << " is not installed";
         }
-        if (!QPrinterInfo::availablePrinters().isEmpty())
-            GTEST_SKIP() << "a system printer would receive the pages";
         ASSERT_TRUE(directory.isValid());
-        previousDirectory = QDir::currentPath();
-        QDir::setCurrent(directory.path());
         fillModel(model);
-    }
-    void TearDown() override
-    {
-        if (!previousDirectory.isEmpty())
-            QDir::setCurrent(previousDirectory);
     }
 
     QString pathOf(const QString &name) const { return directory.filePath(name); }
 
     QTemporaryDir directory;
-    QString previousDirectory;
     modShared model;
-    QtPrintSurface surface;
+    PdfSurface surface;
 };
 
 TEST_F(PdfPrintTest, SampleSheetIsOneA4PageWithEveryCountInAnEmbeddedFont)
@@ -102,7 +91,7 @@ TEST_F(PdfPrintTest, SampleSheetIsOneA4PageWithEveryCountInAnEmbeddedFont)
     stale.write("not a PDF");
     stale.close();
 
-    setUpPaper(surface, PrintSurface::ColorModeColor, ColorSampleDocumentName);
+    setUpPaper(surface, PrintSurface::ColorModeColor, pathOf(ColorSampleDocumentName));
     printColorSample(surface, model, 32);
 
     const QString info = runTool("pdfinfo", {pdf});
@@ -121,14 +110,14 @@ TEST_F(PdfPrintTest, SampleSheetIsOneA4PageWithEveryCountInAnEmbeddedFont)
 
 TEST_F(PdfPrintTest, SwatchesSitOnTheGridAndTextStaysBlack)
 {
-    setUpPaper(surface, PrintSurface::ColorModeColor, ColorSampleDocumentName);
+    setUpPaper(surface, PrintSurface::ColorModeColor, pathOf(ColorSampleDocumentName));
     printColorSample(surface, model, 32);
     constexpr int Dpi = 100;
     const QImage page = renderFirstPage(pathOf(ColorSampleDocumentName), Dpi);
     ASSERT_FALSE(page.isNull());
 
     // Drawing units to pixels, through the printable area the surface used.
-    const QRectF area = surface.printer()->pageLayout().paintRect(QPageLayout::Millimeter);
+    const QRectF area = surface.pageLayout().paintRect(QPageLayout::Millimeter);
     const auto pixel = [&](double x, double y) {
         const double millimetresX = area.left() + (x + 20) * area.width() / (area.width() - 1);
         const double millimetresY = area.top() + (y + 20) * area.height() / (area.height() - 1);
@@ -160,7 +149,7 @@ TEST_F(PdfPrintTest, SwatchesSitOnTheGridAndTextStaysBlack)
 
 TEST_F(PdfPrintTest, FullMatrixHas192PagesEachWithItsBlock)
 {
-    setUpPaper(surface, PrintSurface::ColorModeMonochrome, MatrixAllDocumentName);
+    setUpPaper(surface, PrintSurface::ColorModeMonochrome, pathOf(MatrixAllDocumentName));
     printMatrixAll(surface, model);
     const QString pdf = pathOf(MatrixAllDocumentName);
 
@@ -180,27 +169,41 @@ TEST_F(PdfPrintTest, FullMatrixHas192PagesEachWithItsBlock)
     }
 }
 
-TEST_F(PdfPrintTest, UnwritableFileFailsNamingIt)
+TEST_F(PdfPrintTest, UnwritableFileFailsNamingItAndLeavesNothing)
 {
     const QString name = matrixPageDocumentName(0, 0);
     ASSERT_TRUE(QDir(directory.path()).mkdir(name));
-    setUpPaper(surface, PrintSurface::ColorModeMonochrome, name);
+    setUpPaper(surface, PrintSurface::ColorModeMonochrome, pathOf(name));
     try {
         printMatrixPage(surface, model, 0, 0);
         FAIL() << "printing into a directory succeeded";
     } catch (const PrintError &error) {
-        EXPECT_EQ(QString::fromUtf8(error.what()), "印刷を開始できません。" + pathOf(name));
+        EXPECT_EQ(QString::fromUtf8(error.what()),
+            "ファイル「ColorMatrix_A1.pdf」を作成できません。\r\n" + pathOf(name));
     }
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList {name});
+    EXPECT_TRUE(surface.savedPdfPath().isEmpty());
 }
 
-TEST_F(PdfPrintTest, RemovedWorkingDirectoryFailsInsteadOfWritingElsewhere)
+TEST_F(PdfPrintTest, AFailureHalfWayKeepsTheEarlierFile)
 {
-    QDir(directory.path()).mkdir("gone");
-    QDir::setCurrent(pathOf("gone"));
-    QDir(directory.path()).rmdir("gone");
-    EXPECT_THROW(
-        setUpPaper(surface, PrintSurface::ColorModeColor, ColorSampleDocumentName), PrintError);
-    EXPECT_FALSE(QFile::exists(QDir::rootPath() + ColorSampleDocumentName));
+    const QString pdf = pathOf(MatrixAllDocumentName);
+    QFile earlier(pdf);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier print");
+    earlier.close();
+
+    setUpPaper(surface, PrintSurface::ColorModeMonochrome, pdf);
+    modShared broken;
+    // A block past the matrix fails once its first cell is read.
+    EXPECT_THROW(printMatrixPage(surface, broken, 16, 0), IndexError);
+    setUpPaper(surface, PrintSurface::ColorModeColor, pathOf(ColorSampleDocumentName));
+
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "earlier print");
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList {MatrixAllDocumentName});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "recordingsurface.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <iterator>
 
@@ -39,10 +40,20 @@ void RecordingSurface::line(double x, double y, double width, double height,
     boxes.append({pageForDrawing(), QRectF(x, y, width, height), color, option});
 }
 
+void RecordingSurface::setDocumentPath(const QString &path)
+{
+    documentPath = path;
+    documentName = QFileInfo(path).fileName();
+    m_savedPdfPath.clear();
+}
+
 void RecordingSurface::endDoc()
 {
-    if (m_page > 0)
+    if (m_page > 0) {
         endedDocuments.prepend(m_page);
+        if (savesPdf)
+            m_savedPdfPath = documentPath;
+    }
     m_page = 0;
     m_newPagePending = false;
 }

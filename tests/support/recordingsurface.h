@@ -37,7 +37,8 @@ public:
 
     explicit RecordingSurface(QSizeF printableArea = A4PrintableArea);
 
-    void setDocumentName(const QString &fileName) override { documentName = fileName; }
+    void setDocumentPath(const QString &path) override;
+    QString savedPdfPath() const override { return m_savedPdfPath; }
     void setPaperSize(int paperCode) override { paperSize = paperCode; }
     void setOrientation(int value) override { orientation = value; }
     void setColorMode(int value) override { colorMode = value; }
@@ -65,7 +66,11 @@ public:
     QList<Box> boxes;
     // Page counts of the ended documents, the latest first.
     QList<int> endedDocuments;
+    // The file name of the last document path, and the whole path.
     QString documentName;
+    QString documentPath;
+    // Whether ended documents count as saved to a PDF for want of a printer.
+    bool savesPdf = false;
     int paperSize = 0;
     int orientation = 0;
     int colorMode = 0;
@@ -81,4 +86,5 @@ private:
     double m_fontSize = 0;
     int m_page = 0;
     bool m_newPagePending = false;
+    QString m_savedPdfPath;
 };

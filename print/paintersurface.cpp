@@ -1,19 +1,14 @@
-#include "qtprintsurface.h"
+#include "paintersurface.h"
 
 #include "colorvalue.h"
 
-#include <QDir>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPrinterInfo>
+#include <QPagedPaintDevice>
 
 namespace {
 
-constexpr int Resolution = 300;
 // Text and uncoloured outlines.
 const QColor ForegroundColor(Qt::black);
-// The unprintable edge of a typical office printer.
-const QMarginsF PdfMargins(4.23, 4.23, 4.23, 4.23);
 
 // A zero width is the device's thinnest line, one dot: a printer's default.
 // It also keeps boxes as plain rectangles in a PDF rather than outlined paths.
@@ -29,86 +24,69 @@ PrintError errorAbout(const char *description, const QString &subject)
 
 } // namespace
 
-QtPrintSurface::QtPrintSurface()
+PainterSurface::PainterSurface()
     : m_coordinates(QSizeF())
-{
-    m_printer.setResolution(Resolution);
-    updatePrintableArea();
-}
+{ }
 
-void QtPrintSurface::setDocumentName(const QString &fileName)
-{
-    // A document a failure left open ends as it stands before the next begins.
-    endDoc();
-    m_printer.setDocName(fileName);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // A removed working directory has no path, and Qt would put the file in the root.
-        if (QDir::currentPath().isEmpty())
-            throw errorAbout("作業フォルダが見つかりません。", fileName);
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(QDir::current().absoluteFilePath(fileName));
-        m_printer.setPageMargins(PdfMargins, QPageLayout::Millimeter);
-    } else {
-        m_printer.setOutputFileName(QString());
-    }
-    updatePrintableArea();
-}
-
-void QtPrintSurface::setPaperSize(int paperCode)
+void PainterSurface::setPaperSize(int paperCode)
 {
     if (paperCode != PaperA4)
         throw errorAbout("この用紙サイズには対応していません: ", QString::number(paperCode));
-    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    QPageLayout layout = pageLayout();
+    layout.setPageSize(QPageSize(QPageSize::A4));
+    setPageLayout(layout);
     updatePrintableArea();
 }
 
-void QtPrintSurface::setOrientation(int orientation)
+void PainterSurface::setOrientation(int orientation)
 {
     if (orientation != OrientationPortrait)
         throw errorAbout("この用紙の向きには対応していません: ", QString::number(orientation));
-    m_printer.setPageOrientation(QPageLayout::Portrait);
+    QPageLayout layout = pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    setPageLayout(layout);
     updatePrintableArea();
 }
 
-void QtPrintSurface::setColorMode(int colorMode)
+void PainterSurface::setColorMode(int colorMode)
 {
     if (colorMode != ColorModeMonochrome && colorMode != ColorModeColor)
         throw errorAbout("この色の設定には対応していません: ", QString::number(colorMode));
-    m_printer.setColorMode(colorMode == ColorModeColor ? QPrinter::Color : QPrinter::GrayScale);
+    m_colorMode = colorMode;
 }
 
-void QtPrintSurface::scale()
+void PainterSurface::scale()
 {
     // The printer dialog may have changed paper or printer since the last look.
     updatePrintableArea();
     m_coordinates.reset();
 }
 
-void QtPrintSurface::scale(double x1, double y1, double x2, double y2)
+void PainterSurface::scale(double x1, double y1, double x2, double y2)
 {
     updatePrintableArea();
     m_coordinates.setUserScale(x1, y1, x2, y2);
 }
 
-void QtPrintSurface::setScaleMode(int scaleMode)
+void PainterSurface::setScaleMode(int scaleMode)
 {
     updatePrintableArea();
     m_coordinates.setScaleMode(scaleMode);
 }
 
-void QtPrintSurface::setFontName(const QString &name)
+void PainterSurface::setFontName(const QString &name)
 {
     m_font.setFamily(name);
     m_fontChanged = true;
 }
 
-void QtPrintSurface::setFontSize(double points)
+void PainterSurface::setFontSize(double points)
 {
     m_font.setPointSizeF(points);
     m_fontChanged = true;
 }
 
-void QtPrintSurface::print(const QList<PrintItem> &items)
+void PainterSurface::print(const QList<PrintItem> &items)
 {
     QPainter &page = painter();
     page.setPen(thinPen(ForegroundColor));
@@ -117,7 +95,7 @@ void QtPrintSurface::print(const QList<PrintItem> &items)
     m_position = m_coordinates.nextLine(m_position, m_lineHeight / m_dotsPerMillimetre);
 }
 
-void QtPrintSurface::line(double x, double y, double width, double height,
+void PainterSurface::line(double x, double y, double width, double height,
     std::optional<int32_t> color, LineOption option)
 {
     const QColor lineColor = color
@@ -131,28 +109,43 @@ void QtPrintSurface::line(double x, double y, double width, double height,
     page.drawRect(QRectF(corner, extent).normalized());
 }
 
-void QtPrintSurface::endDoc()
+void PainterSurface::endDoc()
 {
     m_newPagePending = false;
-    if (m_painter.isActive() && !m_painter.end())
-        throw errorAbout("印刷を終了できません。", destination());
+    if (!m_painter.isActive())
+        return;
+    m_device = nullptr;
+    finishDevice(m_painter.end());
 }
 
-QPainter &QtPrintSurface::painter()
+void PainterSurface::abandonDocument()
+{
+    m_newPagePending = false;
+    if (m_painter.isActive())
+        m_painter.end();
+    m_device = nullptr;
+    abandonDevice();
+}
+
+QPainter &PainterSurface::painter()
 {
     if (!m_painter.isActive()) {
-        if (!m_painter.begin(&m_printer))
+        QPagedPaintDevice &device = beginDevice();
+        if (!m_painter.begin(&device)) {
+            abandonDevice();
             throw errorAbout("印刷を開始できません。", destination());
-        m_dotsPerMillimetre = m_printer.resolution() / 25.4;
+        }
+        m_device = &device;
+        m_dotsPerMillimetre = device.logicalDpiX() / 25.4;
         m_fontChanged = true;
     } else if (m_newPagePending) {
-        if (!m_printer.newPage())
+        if (!m_device->newPage())
             throw errorAbout("改ページできません。", destination());
         m_newPagePending = false;
     }
     if (m_fontChanged) {
         m_painter.setFont(m_font);
-        const QFontMetricsF metrics(m_painter.font(), &m_printer);
+        const QFontMetricsF metrics(m_painter.font(), m_device);
         m_ascent = metrics.ascent();
         m_lineHeight = metrics.height();
         m_fontChanged = false;
@@ -160,24 +153,17 @@ QPainter &QtPrintSurface::painter()
     return m_painter;
 }
 
-QString QtPrintSurface::destination() const
+void PainterSurface::updatePrintableArea()
 {
-    const QString file = m_printer.outputFileName();
-    return file.isEmpty() ? m_printer.printerName() : file;
+    m_coordinates.setPrintableArea(pageLayout().paintRect(QPageLayout::Millimeter).size());
 }
 
-void QtPrintSurface::updatePrintableArea()
-{
-    m_coordinates.setPrintableArea(
-        m_printer.pageLayout().paintRect(QPageLayout::Millimeter).size());
-}
-
-QPointF QtPrintSurface::toDevice(QPointF point) const
+QPointF PainterSurface::toDevice(QPointF point) const
 {
     return point * m_dotsPerMillimetre;
 }
 
-QSizeF QtPrintSurface::toDevice(QSizeF extent) const
+QSizeF PainterSurface::toDevice(QSizeF extent) const
 {
     return extent * m_dotsPerMillimetre;
 }

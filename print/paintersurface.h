@@ -1,27 +1,30 @@
-// The printing surface on a QPrinter: the printer that is current, or, where
-// the system has no printer, a PDF file per document in the current directory.
+// The printing surface drawn with a QPainter on a paged device: a printer, or a
+// PDF file. Subclasses say which device a document goes to, keep its page
+// set-up and finish it.
 //
 // A document begins at its first drawing call and a page at the first drawing
-// call after newPage(), so a trailing newPage() adds no blank page. The PDF has
-// an A4 page with a printer-like printable area. Needs a QGuiApplication.
+// call after newPage(), so a trailing newPage() adds no blank page. Needs a
+// QGuiApplication.
 #pragma once
 
 #include "coordinatesystem.h"
 #include "printsurface.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
 
-class QtPrintSurface : public PrintSurface
+class QPagedPaintDevice;
+
+class PainterSurface : public PrintSurface
 {
 public:
-    QtPrintSurface();
+    static constexpr int Resolution = 300;
 
-    // For the printer dialog: what is chosen there applies to the next document.
-    QPrinter *printer() { return &m_printer; }
+    PainterSurface();
 
-    void setDocumentName(const QString &fileName) override;
+    // The page set-up of the next document.
+    virtual QPageLayout pageLayout() const = 0;
 
     void setPaperSize(int paperCode) override;
     void setOrientation(int orientation) override;
@@ -44,20 +47,36 @@ public:
     void newPage() override { m_newPagePending = m_painter.isActive(); }
     void endDoc() override;
 
+protected:
+    virtual void setPageLayout(const QPageLayout &layout) = 0;
+    // The device the document that begins now is drawn on; throws PrintError.
+    virtual QPagedPaintDevice &beginDevice() = 0;
+    // Called once the painter has ended the document (ended says whether it
+    // could); throws PrintError when the document did not reach its destination.
+    virtual void finishDevice(bool ended) = 0;
+    // Drops a document that a failure left open, so that the next can begin.
+    virtual void abandonDevice() = 0;
+    // The file or printer a document goes to, for messages.
+    virtual QString destination() const = 0;
+
+    int colorMode() const { return m_colorMode; }
+    // Ends a document that a failure left open, without finishing it.
+    void abandonDocument();
+    void updatePrintableArea();
+
 private:
     // The painter on the page to draw on, beginning the document or the page
     // that is due.
     QPainter &painter();
-    QString destination() const;
-    void updatePrintableArea();
     QPointF toDevice(QPointF point) const;
     QSizeF toDevice(QSizeF extent) const;
 
-    QPrinter m_printer;
     QPainter m_painter;
+    QPagedPaintDevice *m_device = nullptr;
     CoordinateSystem m_coordinates;
     QPointF m_position;
     QFont m_font;
+    int m_colorMode = ColorModeMonochrome;
     bool m_fontChanged = true;
     bool m_newPagePending = false;
     // Device units, valid while a document is open.

@@ -1,0 +1,32 @@
+#include "outputplace.h"
+
+#include "dialogs.h"
+#include "modshared.h"
+#include "printsurface.h"
+
+#include <QFileInfo>
+
+const QString NoAnalysisText
+    = QStringLiteral("色情報がありません。画像ファイルを選び直してください。");
+
+QDir analysedPictureFolder(const modShared &model)
+{
+    if (model.strAnalysedFileName.isEmpty())
+        throw PrintError(NoAnalysisText.toStdString());
+    return QFileInfo(model.strAnalysedFileName).absoluteDir();
+}
+
+QString outputPath(const modShared &model, const QString &fileName)
+{
+    return analysedPictureFolder(model).absoluteFilePath(fileName);
+}
+
+void reportSavedPdf(Dialogs &dialogs, const PrintSurface &surface)
+{
+    const QString path = surface.savedPdfPath();
+    if (path.isEmpty())
+        return;
+    dialogs.messageBox(QStringLiteral("「%1」に保存しました。\r\n").arg(QFileInfo(path).fileName())
+            + QDir::toNativeSeparators(path),
+        QStringLiteral("完了"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+}

@@ -1,0 +1,22 @@
+// Where the windows' CSV files and PDF prints go: beside the picture whose
+// analysis they hold, whatever folder the file dialog has moved to since.
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+class Dialogs;
+class PrintSurface;
+struct modShared;
+
+// The warning of a window that holds no analysis (after a failed load).
+extern const QString NoAnalysisText;
+
+// The folder of the analysed picture; throws PrintError with NoAnalysisText
+// when the model holds no analysis.
+QDir analysedPictureFolder(const modShared &model);
+QString outputPath(const modShared &model, const QString &fileName);
+
+// Tells the user where the document just printed went, when it became a PDF
+// for want of a printer.
+void reportSavedPdf(Dialogs &dialogs, const PrintSurface &surface);

@@ -1,0 +1,73 @@
+#include "colorvalue.h"
+#include "commandline.h"
+#include "commands.h"
+#include "modshared.h"
+#include "pictureanalysis.h"
+#include "piecelist.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+
+int unnumberedPixels(const modShared &model)
+{
+    const int16_t *cells = model.intPixelColor.data();
+    return int(std::count(cells, cells + PixelColorMatrix::Size, 0));
+}
+
+QJsonObject analysisJson(const QString &path, const modShared &model, int colorMax)
+{
+    QJsonArray colors;
+    for (int n = 1; n <= colorMax; ++n) {
+        const int32_t value = model.lngColorRGB(n);
+        colors.append(QJsonObject {
+            {QStringLiteral("number"), n},
+            {QStringLiteral("rgb"),
+                QJsonArray {
+                    colorvalue::red(value), colorvalue::green(value), colorvalue::blue(value)}},
+            {QStringLiteral("count"), model.lngColorCount(n)},
+        });
+    }
+    return {
+        {QStringLiteral("picture"), path},
+        {QStringLiteral("colors"), colors},
+        {QStringLiteral("unnumbered"), unnumberedPixels(model)},
+    };
+}
+
+} // namespace
+
+int runList(int argc, char *argv[])
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Prints how many pieces of each colour the picture needs, one line per "
+                       "colour number.\n\n")
+        + exitCodesText());
+    parser.addPositionalArgument(QStringLiteral("list"), QStringLiteral("The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("picture"), QStringLiteral("A 160x120, 24-bit BMP picture."));
+    const QCommandLineOption json(QStringLiteral("json"),
+        QStringLiteral("Print the picture, its colours and their counts as JSON."));
+    parser.addOption(json);
+    if (const auto code = parseCommandLine(parser, argc, argv, 2))
+        return *code;
+
+    QCoreApplication application(argc, argv);
+    const QString path = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
+    modShared model;
+    int colorMax = 0;
+    if (const int code = analysePicture(path, model, colorMax); code != ExitDone)
+        return code;
+    if (parser.isSet(json))
+        printOutput(QString::fromUtf8(
+            QJsonDocument(analysisJson(path, model, colorMax)).toJson(QJsonDocument::Indented)));
+    else
+        printOutput(pieceCountList(model, colorMax));
+    return ExitDone;
+}

@@ -1,0 +1,43 @@
+#include "commandline.h"
+#include "commands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstring>
+
+namespace {
+
+QString overviewHelp()
+{
+    return QStringLiteral("Usage: tessamap-cli COMMAND [options]\n"
+                          "Tessamap without a window: the analysis, CSV files and PDF prints of a\n"
+                          "160x120, 24-bit BMP picture.\n\n"
+                          "Commands:\n"
+                          "  export PICTURE  write the CSV files and the PDF prints\n"
+                          "  list PICTURE    print the pieces needed for each colour\n\n"
+                          "'tessamap-cli COMMAND --help' describes a command and its options.\n\n")
+        + exitCodesText();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    silenceQtMessages();
+    const char *command = argc > 1 ? argv[1] : "";
+    if (std::strcmp(command, "export") == 0)
+        return runExport(argc, argv);
+    if (std::strcmp(command, "list") == 0)
+        return runList(argc, argv);
+    if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
+        printOutput(overviewHelp());
+        return ExitDone;
+    }
+    if (std::strcmp(command, "--version") == 0 || std::strcmp(command, "-v") == 0) {
+        printOutput(versionText());
+        return ExitDone;
+    }
+    printMessage(QStringLiteral("コマンドを指定してください（export、list）。\n")
+        + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
+    return ExitUsage;
+}

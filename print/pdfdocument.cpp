@@ -1,0 +1,43 @@
+#include "pdfdocument.h"
+
+#include "printsurface.h"
+#include "writefailure.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QPdfWriter &PdfDocument::open(const QString &path, const QPageLayout &layout, int resolution)
+{
+    discard();
+    // A relative path would follow the working directory, which may have been
+    // removed, and Qt would then resolve it against the root.
+    if (QDir::isRelativePath(path))
+        throw PrintError(writeFailureText(WriteFailure::Create, path).toStdString());
+    auto file = std::make_unique<QSaveFile>(path);
+    // Direct-write fallback stays off: a file that cannot be replaced by rename
+    // is refused rather than truncated and rewritten in place.
+    if (!file->open(QIODevice::WriteOnly))
+        throw PrintError(writeFailureText(WriteFailure::Create, path).toStdString());
+    m_file = std::move(file);
+    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_writer->setResolution(resolution);
+    m_writer->setPageLayout(layout);
+    m_writer->setTitle(QFileInfo(path).fileName());
+    m_writer->setCreator(QStringLiteral("Tessamap"));
+    return *m_writer;
+}
+
+void PdfDocument::commit()
+{
+    m_writer.reset();
+    const std::unique_ptr<QSaveFile> file = std::move(m_file);
+    if (!file->commit())
+        throw PrintError(writeFailureText(WriteFailure::Write, file->fileName()).toStdString());
+}
+
+void PdfDocument::discard()
+{
+    m_writer.reset();
+    // An uncommitted QSaveFile removes its temporary file.
+    m_file.reset();
+}

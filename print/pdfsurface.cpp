@@ -1,0 +1,38 @@
+#include "pdfsurface.h"
+
+#include "writefailure.h"
+
+#include <QPageSize>
+
+PdfSurface::PdfSurface()
+    : m_layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfMargins, QPageLayout::Millimeter)
+{
+    updatePrintableArea();
+}
+
+PdfSurface::~PdfSurface()
+{
+    abandonDocument();
+}
+
+void PdfSurface::setDocumentPath(const QString &path)
+{
+    abandonDocument();
+    m_path = path;
+    m_savedPath.clear();
+}
+
+QPagedPaintDevice &PdfSurface::beginDevice()
+{
+    return m_document.open(m_path, m_layout, Resolution);
+}
+
+void PdfSurface::finishDevice(bool ended)
+{
+    if (!ended) {
+        m_document.discard();
+        throw PrintError(writeFailureText(WriteFailure::Write, m_path).toStdString());
+    }
+    m_document.commit();
+    m_savedPath = m_path;
+}
