@@ -36,7 +36,7 @@ WriteResult writeFile(const CsvFile &csvFile, const QDir &directory)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(WriteResult::Failure::Create, name, path);
-    if (file.write(csvFile.bytes) != csvFile.bytes.size() || !file.commit())
+    if (file.write(csvFile.bytes) != csvFile.bytes.size() || !commitCompletely(file))
         return failed(WriteResult::Failure::Write, name, path);
     return {};
 }

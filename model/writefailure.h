@@ -1,8 +1,14 @@
-// The message of an output file that could not be written, shared by the CSV
-// files and the PDF prints: what failed on which file, the full path below.
+// Writing an output file safely, shared by the CSV files and the PDF prints:
+// the commit of a file written beside, and the message of a file that could
+// not be written (what failed on which file, the full path below).
 #pragma once
 
 #include <QString>
+
+class QSaveFile;
+
+// Renames the finished file over the old one; false if any byte is missing.
+bool commitCompletely(QSaveFile &file);
 
 enum class WriteFailure { Create, Write };
 

@@ -31,7 +31,7 @@ void PdfDocument::commit()
 {
     m_writer.reset();
     const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    if (!file->commit())
+    if (!commitCompletely(*file))
         throw PrintError(writeFailureText(WriteFailure::Write, file->fileName()).toStdString());
 }
 

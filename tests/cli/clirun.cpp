@@ -1,0 +1,53 @@
+#include "clirun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+QProcessEnvironment environmentWithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+CliRun runCli(const QStringList &arguments, const std::function<void()> &childSetUp)
+{
+    QProcess process;
+    process.setProcessEnvironment(environmentWithoutDisplay());
+    if (childSetUp)
+        process.setChildProcessModifier(childSetUp);
+    process.start(QStringLiteral(TESSAMAP_CLI), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromUtf8(process.readAllStandardOutput()),
+        QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString samplePath(const QString &name)
+{
+    return QStringLiteral(TESSAMAP_SAMPLES "/") + name;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+QString pdfPageText(const QString &pdf, int page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+            QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}

@@ -1,0 +1,196 @@
+#include "clirun.h"
+#include "colornumbering.h"
+#include "csvwriter.h"
+#include "testpicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList CsvNames {"ColorCount.csv", "ColorData.csv", "PixelColorNumber.csv"};
+
+// The numbers of a matrix page after its heading, in reading order.
+QList<int> matrixNumbers(const QString &pageText)
+{
+    QList<int> numbers;
+    for (const QString &line : pageText.split(QLatin1Char('\n'))) {
+        if (line.contains(QStringLiteral("色番号Matrix")))
+            continue;
+        for (const QRegularExpressionMatch &match : QRegularExpression("\\d+").globalMatch(line))
+            numbers.append(match.captured().toInt());
+    }
+    return numbers;
+}
+
+// A heading naming the picture, however the PDF reader spaces it.
+QRegularExpression headingPattern(const QString &title, const QString &picture)
+{
+    return QRegularExpression(
+        QRegularExpression::escape(title) + "\\s*:\\s*" + QRegularExpression::escape(picture));
+}
+
+// The block's number label, then its 100 cells row by row.
+QList<int> expectedBlock(const modShared &model, int blockX, int blockY)
+{
+    QList<int> numbers {blockY + 1};
+    for (int row = 1; row <= 10; ++row) {
+        for (int column = 1; column <= 10; ++column)
+            numbers.append(model.intPixelColor(10 * blockY + row, 10 * blockX + column));
+    }
+    return numbers;
+}
+
+class CliExportTest : public ::testing::Test
+{
+protected:
+    QString copySample(const QString &name, const QString &subfolder = QString())
+    {
+        QDir(folder.path()).mkpath(subfolder.isEmpty() ? QStringLiteral(".") : subfolder);
+        const QString path = QDir(folder.filePath(subfolder)).absoluteFilePath(name);
+        QFile::copy(samplePath(name), path);
+        return path;
+    }
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(CliExportTest, CsvBytesEqualTheColourWindowsExport)
+{
+    for (const char *sample : {"landscape.bmp", "palette32.bmp", "gradient40.bmp"}) {
+        SCOPED_TRACE(sample);
+        QTemporaryDir cliOut;
+        QTemporaryDir windowOut;
+        const CliRun run = runCli({"export", samplePath(sample), "--csv", "--out", cliOut.path()});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+
+        modShared model;
+        const AnalysisResult analysis = analyseBitmapFile(samplePath(sample), model);
+        ASSERT_TRUE(csv::writeAnalysis(model, analysis.colorMax, QDir(windowOut.path())).ok());
+        EXPECT_EQ(entriesOf(cliOut.path()), CsvNames);
+        for (const QString &name : CsvNames)
+            EXPECT_EQ(fileBytes(cliOut.filePath(name)), fileBytes(windowOut.filePath(name)))
+                << name.toStdString();
+    }
+}
+
+TEST_F(CliExportTest, WritesEverythingBesideThePictureWithoutADisplay)
+{
+    const QString picture = copySample("landscape.bmp", "作品 集");
+    const CliRun run = runCli({"export", picture});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(entriesOf(folder.filePath("作品 集")),
+        QStringList({"ColorCount.csv", "ColorData.csv", "ColorMatrixAll.pdf", "ColorSample.pdf",
+            "PixelColorNumber.csv", "landscape.bmp"}));
+
+    modShared model;
+    analyseBitmapFile(picture, model);
+    const QString matrix = folder.filePath("作品 集/ColorMatrixAll.pdf");
+    EXPECT_TRUE(pdfPageText(matrix, 1).contains(headingPattern("色番号Matrix", picture)));
+    for (const int page : {1, 13, 192})
+        EXPECT_EQ(matrixNumbers(pdfPageText(matrix, page)),
+            expectedBlock(model, (page - 1) / 12, (page - 1) % 12))
+            << page;
+    const QString sheet = pdfPageText(folder.filePath("作品 集/ColorSample.pdf"), 1);
+    EXPECT_TRUE(sheet.contains(headingPattern("色見本", picture)));
+    EXPECT_TRUE(sheet.contains(QString::number(model.lngColorCount(3)) + QStringLiteral("枚")));
+
+    const CliRun block = runCli({"export", picture, "--block", "c7", "--out", folder.path()});
+    ASSERT_EQ(block.exitCode, 0) << block.err.toStdString();
+    EXPECT_EQ(matrixNumbers(pdfPageText(folder.filePath("ColorMatrix_C7.pdf"), 1)),
+        expectedBlock(model, 2, 6));
+}
+
+TEST_F(CliExportTest, UsageErrorsExitOneAndWriteNothing)
+{
+    const QString picture = copySample("landscape.bmp");
+    for (const QStringList &arguments :
+        QList<QStringList> {{}, {"frobnicate"}, {"export"}, {"export", picture, picture},
+            {"export", picture, "--block", "Q1"}, {"export", picture, "--block", "A13"},
+            {"export", picture, "--block", "A0"}, {"export", picture, "--colour"}, {"list"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_EQ(entriesOf(folder.path()), QStringList {"landscape.bmp"});
+}
+
+TEST_F(CliExportTest, RefusedAndBrokenPicturesWriteNothing)
+{
+    TestPicture picture;
+    BmpOptions eightBit;
+    eightBit.bitCount = 8;
+    BmpOptions wide;
+    wide.width = 161;
+    const QByteArray whole = picture.toBmp();
+    const struct
+    {
+        QString path;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {picture.save(folder.filePath("eight.bmp"), eightBit), 2,
+            "24bit（ﾌﾙｶﾗｰ）画像ではありません。"},
+        {picture.save(folder.filePath("wide.bmp"), wide), 2, "160×120ﾄﾞｯﾄ の画像ではありません。"},
+        {write("short.bmp", whole.left(30000)), 3, "画像データが不完全です"},
+        {write("text.bmp", "not a picture"), 3, "ファイルが短すぎて"},
+        {folder.filePath("missing.bmp"), 3, "ファイルを開けません。"},
+        {folder.path(), 3, "ファイルを開けません。"},
+    };
+    const QStringList before = entriesOf(folder.path());
+    for (const auto &refused : cases) {
+        SCOPED_TRACE(refused.path.toStdString());
+        const CliRun run = runCli({"export", refused.path});
+        EXPECT_EQ(run.exitCode, refused.exitCode);
+        EXPECT_TRUE(run.err.contains(refused.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(refused.path)) << run.err.toStdString();
+    }
+    EXPECT_EQ(entriesOf(folder.path()), before);
+}
+
+TEST_F(CliExportTest, AnUnnumberedTopLeftBlockRefusesOnlyTheMatrixPrints)
+{
+    TestPicture picture = TestPicture::withColors(32);
+    picture.set(1, 1, 0xABCDEF); // the 33rd colour, met last, in block A 1
+    const QString path = picture.save(folder.filePath("many.bmp"));
+    const CliRun run = runCli({"export", path});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("32色を越えているため処理できません。")));
+    EXPECT_EQ(entriesOf(folder.path()),
+        QStringList({"ColorCount.csv", "ColorData.csv", "ColorSample.pdf", "PixelColorNumber.csv",
+            "many.bmp"}));
+
+    // Past the top-left block, more than 32 colours print with 0 where a number is missing.
+    const CliRun gradient
+        = runCli({"export", samplePath("gradient40.bmp"), "--block", "P1", "--out", folder.path()});
+    EXPECT_EQ(gradient.exitCode, 0) << gradient.err.toStdString();
+    EXPECT_TRUE(matrixNumbers(pdfPageText(folder.filePath("ColorMatrix_P1.pdf"), 1)).contains(0));
+}
+
+TEST_F(CliExportTest, AnOutputFolderThatIsNotOneFailsAndWritesNowhere)
+{
+    const QString picture = copySample("landscape.bmp");
+    const QString file = write("file", "x");
+    for (const QString &out : {file, folder.filePath("missing")}) {
+        SCOPED_TRACE(out.toStdString());
+        const CliRun run = runCli({"export", picture, "--out", out});
+        EXPECT_EQ(run.exitCode, 4);
+        EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
+    }
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"file", "landscape.bmp"}));
+}
