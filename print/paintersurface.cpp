@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <QTextLayout>
 
 namespace {
 
@@ -15,6 +16,13 @@ const QColor ForegroundColor(Qt::black);
 QPen thinPen(const QColor &color)
 {
     return QPen(color, 0);
+}
+
+// Device dots are far below what paper shows (0.085 mm at 300 dpi), and whole
+// numbers keep the PDF's coordinates short.
+QPointF toWholeDots(QPointF point)
+{
+    return QPointF(qRound(point.x()), qRound(point.y()));
 }
 
 PrintError errorAbout(const char *description, const QString &subject)
@@ -88,10 +96,17 @@ void PainterSurface::setFontSize(double points)
 
 void PainterSurface::print(const QList<PrintItem> &items)
 {
-    QPainter &page = painter();
-    page.setPen(thinPen(ForegroundColor));
-    const QPointF topLeft = toDevice(m_coordinates.toMillimetres(m_position));
-    page.drawText(QPointF(topLeft.x(), topLeft.y() + m_ascent), printedText(items));
+    painter();
+    const QPointF topLeft = toWholeDots(toDevice(m_coordinates.toMillimetres(m_position)));
+    for (const QGlyphRun &shaped : shapedText(printedText(items))) {
+        QList<QPointF> positions = shaped.positions();
+        for (QPointF &position : positions)
+            position += topLeft;
+        if (m_glyphs.isEmpty() || m_glyphs.last().font != shaped.rawFont())
+            m_glyphs.append({shaped.rawFont(), {}, {}});
+        m_glyphs.last().indexes += shaped.glyphIndexes();
+        m_glyphs.last().positions += positions;
+    }
     m_position = m_coordinates.nextLine(m_position, m_lineHeight / m_dotsPerMillimetre);
 }
 
@@ -102,11 +117,84 @@ void PainterSurface::line(double x, double y, double width, double height,
         ? QColor(colorvalue::red(*color), colorvalue::green(*color), colorvalue::blue(*color))
         : ForegroundColor;
     QPainter &page = painter();
-    page.setPen(thinPen(lineColor));
-    page.setBrush(option == LineOption::BoxFilled ? QBrush(lineColor) : QBrush());
     const QPointF corner = toDevice(m_coordinates.toMillimetres(QPointF(x, y)));
     const QSizeF extent = toDevice(m_coordinates.toMillimetres(QSizeF(width, height)));
-    page.drawRect(QRectF(corner, extent).normalized());
+    // Both corners at whole dots, so that boxes sharing an edge still share it.
+    const QRectF box = QRectF(
+        toWholeDots(corner), toWholeDots(corner + QPointF(extent.width(), extent.height())))
+                           .normalized();
+    if (option == LineOption::Box) {
+        if (lineColor != m_outlineColor && !m_outlines.isEmpty())
+            drawGathered();
+        m_outlineColor = lineColor;
+        m_outlines.append(box);
+        return;
+    }
+    drawGathered();
+    page.setPen(thinPen(lineColor));
+    page.setBrush(QBrush(lineColor));
+    page.drawRect(box);
+}
+
+void PainterSurface::drawGathered()
+{
+    if (!m_outlines.isEmpty()) {
+        m_painter.setPen(thinPen(m_outlineColor));
+        m_painter.setBrush(QBrush());
+        m_painter.drawRects(m_outlines);
+        m_outlines.clear();
+    }
+    if (!m_glyphs.isEmpty()) {
+        m_painter.setPen(thinPen(ForegroundColor));
+        for (const GatheredGlyphs &gathered : std::as_const(m_glyphs)) {
+            QGlyphRun run;
+            run.setRawFont(gathered.font);
+            run.setGlyphIndexes(gathered.indexes);
+            run.setPositions(gathered.positions);
+            m_painter.drawGlyphRun(QPointF(), run);
+        }
+        m_glyphs.clear();
+    }
+}
+
+const QList<QGlyphRun> &PainterSurface::shapedText(const QString &text)
+{
+    auto shaped = m_shapes.find(text);
+    if (shaped == m_shapes.end()) {
+        QTextLayout layout(text, m_painter.font(), m_device);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        // The layout puts the baseline at the line's ascent below its top; the
+        // text's top-left corner is where the surface was told to print.
+        line.setPosition(QPointF(0, m_ascent - line.ascent()));
+        // Blank glyphs at either end (the spaces around a number) draw nothing
+        // and would only lengthen the page; the others keep their places at
+        // whole dots, the same for every copy of the text.
+        QList<QGlyphRun> runs = layout.glyphRuns();
+        for (QGlyphRun &run : runs) {
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const auto blank
+                = [&](qsizetype i) { return run.rawFont().boundingRect(glyphs.at(i)).isEmpty(); };
+            qsizetype first = 0;
+            qsizetype last = glyphs.size();
+            if (&run == &runs.first()) {
+                while (first < last && blank(first))
+                    ++first;
+            }
+            if (&run == &runs.last()) {
+                while (last > first && blank(last - 1))
+                    --last;
+            }
+            QList<QPointF> positions = run.positions().mid(first, last - first);
+            for (QPointF &position : positions)
+                position = toWholeDots(position);
+            run.setGlyphIndexes(glyphs.mid(first, last - first));
+            run.setPositions(positions);
+        }
+        shaped = m_shapes.insert(text, runs);
+    }
+    return *shaped;
 }
 
 void PainterSurface::endDoc()
@@ -114,6 +202,7 @@ void PainterSurface::endDoc()
     m_newPagePending = false;
     if (!m_painter.isActive())
         return;
+    drawGathered();
     m_device = nullptr;
     finishDevice(m_painter.end());
 }
@@ -121,6 +210,8 @@ void PainterSurface::endDoc()
 void PainterSurface::abandonDocument()
 {
     m_newPagePending = false;
+    m_glyphs.clear();
+    m_outlines.clear();
     if (m_painter.isActive())
         m_painter.end();
     m_device = nullptr;
@@ -139,12 +230,14 @@ QPainter &PainterSurface::painter()
         m_dotsPerMillimetre = device.logicalDpiX() / 25.4;
         m_fontChanged = true;
     } else if (m_newPagePending) {
+        drawGathered();
         if (!m_device->newPage())
             throw errorAbout("改ページできません。", destination());
         m_newPagePending = false;
     }
     if (m_fontChanged) {
         m_painter.setFont(m_font);
+        m_shapes.clear();
         const QFontMetricsF metrics(m_painter.font(), m_device);
         m_ascent = metrics.ascent();
         m_lineHeight = metrics.height();
