@@ -1,0 +1,167 @@
+#include "overviewsheet.h"
+
+#include "blockcounts.h"
+#include "modshared.h"
+#include "pagesetup.h"
+#include "printsurface.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int BlockSize = 10;
+constexpr int32_t White = 0xFFFFFF;
+constexpr double MapTop = 8;
+constexpr double GridWidth = 0.35;
+constexpr double LabelFontSize = 5.5;
+// Wide enough for "M 12", the widest label, in 5.5-point Gothic.
+constexpr double LabelBoxWidth = 5.3;
+constexpr double LabelBoxHeight = 2.2;
+
+constexpr double ListFontSize = 7;
+constexpr double ListLabelFontSize = 8;
+constexpr double ColumnLefts[] = {0, 81};
+constexpr double ItemsLeft = 9;
+// Room for a swatch and "32×100" in 7-point Gothic.
+constexpr double ItemPitch = 14;
+constexpr int ItemsPerLine = 5;
+constexpr double LinePitch = 3.8;
+constexpr double EntryGap = 1.2;
+constexpr double SwatchSize = 2.4;
+// The margin below the list matches the one above and left of the origin.
+constexpr double BottomMargin = 20;
+
+// Marks a cell without a colour number, so its white is never taken for a white
+// colour. The surface draws only rectangles, hence a '+' of two thin boxes.
+void drawCross(PrintSurface &surface, double x, double y, double size)
+{
+    // Short arms keep a field of unnumbered cells from reading as a grid.
+    const double arm = 0.55 * size;
+    const double thickness = 0.1;
+    surface.line(x + (size - arm) / 2, y + (size - thickness) / 2, arm, thickness, std::nullopt,
+        LineOption::BoxFilled);
+    surface.line(x + (size - thickness) / 2, y + (size - arm) / 2, thickness, arm, std::nullopt,
+        LineOption::BoxFilled);
+}
+
+int32_t cellColor(const modShared &model, int color)
+{
+    return color == 0 ? White : model.lngColorRGB(color);
+}
+
+void printCells(PrintSurface &surface, const modShared &model)
+{
+    // One box per run of equal cells in a row keeps the document small.
+    for (int row = 1; row <= PixelColorMatrix::Rows; ++row) {
+        const double y = MapTop + row - 1;
+        int runStart = 1;
+        for (int column = 1; column <= PixelColorMatrix::Columns; ++column) {
+            const int color = model.intPixelColor(row, column);
+            if (column < PixelColorMatrix::Columns && model.intPixelColor(row, column + 1) == color)
+                continue;
+            surface.line(runStart - 1, y, column - runStart + 1, 1, cellColor(model, color),
+                LineOption::BoxFilled);
+            if (color == 0) {
+                for (int unnumbered = runStart; unnumbered <= column; ++unnumbered)
+                    drawCross(surface, unnumbered - 1, y, 1);
+            }
+            runStart = column + 1;
+        }
+    }
+}
+
+void printGrid(PrintSurface &surface)
+{
+    const double half = GridWidth / 2;
+    for (int blockX = 0; blockX <= BlocksAcross; ++blockX) {
+        surface.line(BlockSize * blockX - half, MapTop - half, GridWidth,
+            PixelColorMatrix::Rows + GridWidth, std::nullopt, LineOption::BoxFilled);
+    }
+    for (int blockY = 0; blockY <= BlocksDown; ++blockY) {
+        surface.line(-half, MapTop + BlockSize * blockY - half,
+            PixelColorMatrix::Columns + GridWidth, GridWidth, std::nullopt, LineOption::BoxFilled);
+    }
+}
+
+void printBlockLabels(PrintSurface &surface)
+{
+    surface.setFontSize(LabelFontSize);
+    for (int blockX = 0; blockX < BlocksAcross; ++blockX) {
+        for (int blockY = 0; blockY < BlocksDown; ++blockY) {
+            const double left = BlockSize * blockX + 0.3;
+            const double top = MapTop + BlockSize * blockY + 0.3;
+            // White under the label keeps it legible on dark and light cells alike.
+            surface.line(left, top, LabelBoxWidth, LabelBoxHeight, White, LineOption::BoxFilled);
+            surface.setCurrentX(left + 0.25);
+            surface.setCurrentY(top + 0.1);
+            surface.print({blockCaption(blockX, blockY)});
+        }
+    }
+}
+
+void printSwatch(PrintSurface &surface, const modShared &model, int color, double x, double y)
+{
+    surface.line(x, y, SwatchSize, SwatchSize, cellColor(model, color), LineOption::BoxFilled);
+    // The outline shows a white colour on white paper.
+    surface.line(x, y, SwatchSize, SwatchSize, std::nullopt, LineOption::Box);
+    if (color == 0)
+        drawCross(surface, x, y, SwatchSize);
+}
+
+void printEntry(
+    PrintSurface &surface, const modShared &model, const BlockCount &block, double x, double y)
+{
+    surface.setFontSize(ListLabelFontSize);
+    surface.setCurrentX(x);
+    surface.setCurrentY(y);
+    surface.print({block.label});
+
+    // The items sit 0.3 lower so their smaller digits share the label's baseline.
+    surface.setFontSize(ListFontSize);
+    for (qsizetype i = 0; i < block.pieces.size(); ++i) {
+        const PieceCount &piece = block.pieces[i];
+        const double left = x + ItemsLeft + ItemPitch * (i % ItemsPerLine);
+        const double top = y + LinePitch * (i / ItemsPerLine);
+        printSwatch(surface, model, piece.color, left, top + 0.4);
+        surface.setCurrentX(left + SwatchSize + 0.7);
+        surface.setCurrentY(top + 0.3);
+        surface.print({pieceCountText(piece)});
+    }
+}
+
+void printPieceLists(PrintSurface &surface, const modShared &model)
+{
+    const double bottom = surface.scaleHeight() - 2 * BottomMargin;
+    const int columns = int(std::size(ColumnLefts));
+    int column = 0;
+    double y = 0;
+    surface.newPage();
+    for (const BlockCount &block : blockCounts(model)) {
+        const auto lines
+            = std::max<qsizetype>(1, (block.pieces.size() + ItemsPerLine - 1) / ItemsPerLine);
+        const double height = LinePitch * double(lines);
+        if (y > 0 && y + height > bottom) {
+            y = 0;
+            if (++column == columns) {
+                column = 0;
+                surface.newPage();
+            }
+        }
+        printEntry(surface, model, block, ColumnLefts[column], y);
+        y += height + EntryGap;
+    }
+}
+
+} // namespace
+
+void printOverview(PrintSurface &surface, const modShared &model)
+{
+    setUpPaper(surface, PrintSurface::ColorModeColor, QString::fromLatin1(OverviewDocumentName));
+    beginDocument(surface, QStringLiteral("色番号Matrix :  ") + model.strAnalysedFileName);
+    printCells(surface, model);
+    printGrid(surface);
+    printBlockLabels(surface);
+    printPieceLists(surface, model);
+    surface.endDoc();
+}
