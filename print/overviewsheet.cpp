@@ -5,7 +5,10 @@
 #include "pagesetup.h"
 #include "printsurface.h"
 
+#include <QList>
+#include <QRect>
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -29,6 +32,7 @@ constexpr int ItemsPerLine = 5;
 constexpr double LinePitch = 3.8;
 constexpr double EntryGap = 1.2;
 constexpr double SwatchSize = 2.4;
+constexpr double SwatchTop = 0.4;
 // The margin below the list matches the one above and left of the origin.
 constexpr double BottomMargin = 20;
 
@@ -52,22 +56,31 @@ int32_t cellColor(const modShared &model, int color)
 
 void printCells(PrintSurface &surface, const modShared &model)
 {
-    // One box per run of equal cells in a row keeps the document small.
+    // Runs of equal cells along a row, gathered by colour number: one box per run
+    // keeps the document small, and one colour after another spares the printer
+    // a change of colour for nearly every box.
+    std::array<QList<QRect>, modShared::MaxColors + 1> runs;
     for (int row = 1; row <= PixelColorMatrix::Rows; ++row) {
-        const double y = MapTop + row - 1;
         int runStart = 1;
         for (int column = 1; column <= PixelColorMatrix::Columns; ++column) {
             const int color = model.intPixelColor(row, column);
             if (column < PixelColorMatrix::Columns && model.intPixelColor(row, column + 1) == color)
                 continue;
-            surface.line(runStart - 1, y, column - runStart + 1, 1, cellColor(model, color),
-                LineOption::BoxFilled);
-            if (color == 0) {
-                for (int unnumbered = runStart; unnumbered <= column; ++unnumbered)
-                    drawCross(surface, unnumbered - 1, y, 1);
-            }
+            if (color < 0 || color > modShared::MaxColors)
+                throw IndexError();
+            runs[color].append(QRect(runStart - 1, row - 1, column - runStart + 1, 1));
             runStart = column + 1;
         }
+    }
+    for (int color = 0; color <= modShared::MaxColors; ++color) {
+        for (const QRect &run : runs[color]) {
+            surface.line(run.x(), MapTop + run.y(), run.width(), 1, cellColor(model, color),
+                LineOption::BoxFilled);
+        }
+    }
+    for (const QRect &run : runs[0]) {
+        for (int column = run.left(); column <= run.right(); ++column)
+            drawCross(surface, column, MapTop + run.y(), 1);
     }
 }
 
@@ -100,33 +113,37 @@ void printBlockLabels(PrintSurface &surface)
     }
 }
 
-void printSwatch(PrintSurface &surface, const modShared &model, int color, double x, double y)
-{
-    surface.line(x, y, SwatchSize, SwatchSize, cellColor(model, color), LineOption::BoxFilled);
-    // The outline shows a white colour on white paper.
-    surface.line(x, y, SwatchSize, SwatchSize, std::nullopt, LineOption::Box);
-    if (color == 0)
-        drawCross(surface, x, y, SwatchSize);
-}
-
 void printEntry(
     PrintSurface &surface, const modShared &model, const BlockCount &block, double x, double y)
 {
+    const auto itemLeft
+        = [&](qsizetype i) { return x + ItemsLeft + ItemPitch * (i % ItemsPerLine); };
+    const auto itemTop = [&](qsizetype i) { return y + LinePitch * (i / ItemsPerLine); };
+
+    // Swatches first, then their outlines, then the texts: the printer changes
+    // colour once per swatch rather than three times.
+    for (qsizetype i = 0; i < block.pieces.size(); ++i) {
+        surface.line(itemLeft(i), itemTop(i) + SwatchTop, SwatchSize, SwatchSize,
+            cellColor(model, block.pieces[i].color), LineOption::BoxFilled);
+    }
+    // The outline shows a white colour on white paper.
+    for (qsizetype i = 0; i < block.pieces.size(); ++i) {
+        surface.line(itemLeft(i), itemTop(i) + SwatchTop, SwatchSize, SwatchSize, std::nullopt,
+            LineOption::Box);
+        if (block.pieces[i].color == 0)
+            drawCross(surface, itemLeft(i), itemTop(i) + SwatchTop, SwatchSize);
+    }
+
     surface.setFontSize(ListLabelFontSize);
     surface.setCurrentX(x);
     surface.setCurrentY(y);
     surface.print({block.label});
-
-    // The items sit 0.3 lower so their smaller digits share the label's baseline.
+    // The counts sit lower so their smaller digits share the label's baseline.
     surface.setFontSize(ListFontSize);
     for (qsizetype i = 0; i < block.pieces.size(); ++i) {
-        const PieceCount &piece = block.pieces[i];
-        const double left = x + ItemsLeft + ItemPitch * (i % ItemsPerLine);
-        const double top = y + LinePitch * (i / ItemsPerLine);
-        printSwatch(surface, model, piece.color, left, top + 0.4);
-        surface.setCurrentX(left + SwatchSize + 0.7);
-        surface.setCurrentY(top + 0.3);
-        surface.print({pieceCountText(piece)});
+        surface.setCurrentX(itemLeft(i) + SwatchSize + 0.7);
+        surface.setCurrentY(itemTop(i) + 0.3);
+        surface.print({pieceCountText(block.pieces[i])});
     }
 }
 
