@@ -125,7 +125,9 @@ void QtPrintSurface::line(double x, double y, double width, double height,
         : ForegroundColor;
     QPainter &page = painter();
     page.setPen(thinPen(lineColor));
-    page.setBrush(option == LineOption::BoxFilled ? QBrush(lineColor) : QBrush());
+    const QBrush brush = option == LineOption::BoxFilled ? QBrush(lineColor) : QBrush();
+    if (page.brush() != brush)
+        page.setBrush(brush);
     const QPointF corner = toDevice(m_coordinates.toMillimetres(QPointF(x, y)));
     const QSizeF extent = toDevice(m_coordinates.toMillimetres(QSizeF(width, height)));
     page.drawRect(QRectF(corner, extent).normalized());
