@@ -6,6 +6,7 @@
 #include "printsurface.h"
 
 #include <QList>
+#include <QPointF>
 #include <QRect>
 #include <algorithm>
 #include <array>
@@ -113,60 +114,83 @@ void printBlockLabels(PrintSurface &surface)
     }
 }
 
-void printEntry(
-    PrintSurface &surface, const modShared &model, const BlockCount &block, double x, double y)
+// An entry of the piece lists and where its label goes.
+struct ListEntry
 {
-    const auto itemLeft
-        = [&](qsizetype i) { return x + ItemsLeft + ItemPitch * (i % ItemsPerLine); };
-    const auto itemTop = [&](qsizetype i) { return y + LinePitch * (i / ItemsPerLine); };
+    BlockCount block;
+    QPointF topLeft;
+};
 
-    // Swatches first, then their outlines, then the texts: the printer changes
-    // colour once per swatch rather than three times.
-    for (qsizetype i = 0; i < block.pieces.size(); ++i) {
-        surface.line(itemLeft(i), itemTop(i) + SwatchTop, SwatchSize, SwatchSize,
-            cellColor(model, block.pieces[i].color), LineOption::BoxFilled);
-    }
-    // The outline shows a white colour on white paper.
-    for (qsizetype i = 0; i < block.pieces.size(); ++i) {
-        surface.line(itemLeft(i), itemTop(i) + SwatchTop, SwatchSize, SwatchSize, std::nullopt,
-            LineOption::Box);
-        if (block.pieces[i].color == 0)
-            drawCross(surface, itemLeft(i), itemTop(i) + SwatchTop, SwatchSize);
-    }
-
-    surface.setFontSize(ListLabelFontSize);
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print({block.label});
-    // The counts sit lower so their smaller digits share the label's baseline.
-    surface.setFontSize(ListFontSize);
-    for (qsizetype i = 0; i < block.pieces.size(); ++i) {
-        surface.setCurrentX(itemLeft(i) + SwatchSize + 0.7);
-        surface.setCurrentY(itemTop(i) + 0.3);
-        surface.print({pieceCountText(block.pieces[i])});
-    }
+// Where the swatch of the entry's i-th colour goes; its count follows it.
+QPointF swatchAt(const ListEntry &entry, qsizetype i)
+{
+    return entry.topLeft
+        + QPointF(ItemsLeft + ItemPitch * double(i % ItemsPerLine),
+            LinePitch * double(i / ItemsPerLine) + SwatchTop);
 }
 
-void printPieceLists(PrintSurface &surface, const modShared &model)
+// The entries page by page, down one column and then the next; an entry that
+// would cross the foot of a column starts the next one whole.
+QList<QList<ListEntry>> layOutLists(QList<BlockCount> blocks, double bottom)
 {
-    const double bottom = surface.scaleHeight() - 2 * BottomMargin;
-    const int columns = int(std::size(ColumnLefts));
-    int column = 0;
+    QList<QList<ListEntry>> pages(1);
+    qsizetype column = 0;
     double y = 0;
-    surface.newPage();
-    for (const BlockCount &block : blockCounts(model)) {
+    for (BlockCount &block : blocks) {
         const auto lines
             = std::max<qsizetype>(1, (block.pieces.size() + ItemsPerLine - 1) / ItemsPerLine);
         const double height = LinePitch * double(lines);
         if (y > 0 && y + height > bottom) {
             y = 0;
-            if (++column == columns) {
+            if (++column == qsizetype(std::size(ColumnLefts))) {
                 column = 0;
-                surface.newPage();
+                pages.emplaceBack();
             }
         }
-        printEntry(surface, model, block, ColumnLefts[column], y);
+        pages.last().append({std::move(block), QPointF(ColumnLefts[column], y)});
         y += height + EntryGap;
+    }
+    return pages;
+}
+
+void printListPage(PrintSurface &surface, const modShared &model, const QList<ListEntry> &entries)
+{
+    // The swatches one colour number after another, then their outlines, then
+    // the texts: the printer changes colour once per colour, not per swatch.
+    for (int color = 0; color <= modShared::MaxColors; ++color) {
+        for (const ListEntry &entry : entries) {
+            for (qsizetype i = 0; i < entry.block.pieces.size(); ++i) {
+                if (entry.block.pieces[i].color != color)
+                    continue;
+                const QPointF at = swatchAt(entry, i);
+                surface.line(at.x(), at.y(), SwatchSize, SwatchSize, cellColor(model, color),
+                    LineOption::BoxFilled);
+            }
+        }
+    }
+    // The outline shows a white colour on white paper.
+    for (const ListEntry &entry : entries) {
+        for (qsizetype i = 0; i < entry.block.pieces.size(); ++i) {
+            const QPointF at = swatchAt(entry, i);
+            surface.line(at.x(), at.y(), SwatchSize, SwatchSize, std::nullopt, LineOption::Box);
+            if (entry.block.pieces[i].color == 0)
+                drawCross(surface, at.x(), at.y(), SwatchSize);
+        }
+    }
+
+    for (const ListEntry &entry : entries) {
+        surface.setFontSize(ListLabelFontSize);
+        surface.setCurrentX(entry.topLeft.x());
+        surface.setCurrentY(entry.topLeft.y());
+        surface.print({entry.block.label});
+        // The counts sit lower so their smaller digits share the label's baseline.
+        surface.setFontSize(ListFontSize);
+        for (qsizetype i = 0; i < entry.block.pieces.size(); ++i) {
+            const QPointF at = swatchAt(entry, i);
+            surface.setCurrentX(at.x() + SwatchSize + 0.7);
+            surface.setCurrentY(at.y() - 0.1);
+            surface.print({pieceCountText(entry.block.pieces[i])});
+        }
     }
 }
 
@@ -179,6 +203,10 @@ void printOverview(PrintSurface &surface, const modShared &model)
     printCells(surface, model);
     printGrid(surface);
     printBlockLabels(surface);
-    printPieceLists(surface, model);
+    const double listBottom = surface.scaleHeight() - 2 * BottomMargin;
+    for (const QList<ListEntry> &page : layOutLists(blockCounts(model), listBottom)) {
+        surface.newPage();
+        printListPage(surface, model, page);
+    }
     surface.endDoc();
 }
