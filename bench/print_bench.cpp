@@ -1,8 +1,11 @@
 // The whole colour-number matrix, 192 pages, printed to PDF as the matrix
-// window prints it when the system has no printer.
+// window prints it when the system has no printer; and the overview, a map of
+// every cell in colour and the pieces of every block, which should take at most
+// half as long.
 #include "fontface.h"
 #include "matrixpages.h"
 #include "modshared.h"
+#include "overviewsheet.h"
 #include "pagesetup.h"
 #include "pdfsurface.h"
 
@@ -20,6 +23,8 @@ void fillMatrix(modShared &model)
         for (int column = 1; column <= PixelColorMatrix::Columns; ++column)
             model.intPixelColor(row, column) = static_cast<int16_t>((7 * row + 3 * column) % 33);
     }
+    for (int color = 1; color <= modShared::MaxColors; ++color)
+        model.lngColorRGB(color) = 0x050709 * color;
 }
 
 void BM_PrintMatrixAllToPdf(benchmark::State &state)
@@ -36,6 +41,22 @@ void BM_PrintMatrixAllToPdf(benchmark::State &state)
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
 }
 BENCHMARK(BM_PrintMatrixAllToPdf)->Unit(benchmark::kMillisecond);
+
+// Neighbouring cells all differ, so the map draws every one of its 19,200 cells.
+void BM_PrintOverviewToPdf(benchmark::State &state)
+{
+    modShared model;
+    fillMatrix(model);
+    QTemporaryDir directory;
+    const QString pdf = directory.filePath(OverviewDocumentName);
+    PdfSurface surface;
+    for (auto _ : state) {
+        setUpPaper(surface, PrintSurface::ColorModeColor, pdf);
+        printOverview(surface, model);
+    }
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
+}
+BENCHMARK(BM_PrintOverviewToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

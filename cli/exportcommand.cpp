@@ -4,6 +4,7 @@
 #include "fontface.h"
 #include "matrixpages.h"
 #include "modshared.h"
+#include "overviewsheet.h"
 #include "pagesetup.h"
 #include "pdfsurface.h"
 #include "pictureanalysis.h"
@@ -107,7 +108,11 @@ int runExport(int argc, char *argv[])
         QStringLiteral("One matrix page, e.g. C7 (letter A-P, number 1-12), as "
                        "ColorMatrix_C7.pdf."),
         QStringLiteral("block"));
-    parser.addOptions({out, csv, sampleSheet, matrix, block});
+    const QCommandLineOption overview(QStringLiteral("overview"),
+        QStringLiteral("The overview for laying the picture as a group, "
+                       "ColorMatrixOverview.pdf: a colour map of all blocks, then the "
+                       "pieces each block needs."));
+    parser.addOptions({out, csv, sampleSheet, matrix, block, overview});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -120,13 +125,15 @@ int runExport(int argc, char *argv[])
             return ExitUsage;
         }
     }
-    const bool all
-        = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix) && !onePage;
+    const bool printsOverview = parser.isSet(overview);
+    const bool all = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix)
+        && !onePage && !printsOverview;
     const bool writesCsv = all || parser.isSet(csv);
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
 
-    const auto application = createApplication(printsSample || printsMatrix || onePage, argc, argv);
+    const auto application
+        = createApplication(printsSample || printsMatrix || onePage || printsOverview, argc, argv);
     const QString picture = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
     modShared model;
     int colorMax = 0;
@@ -166,6 +173,12 @@ int runExport(int argc, char *argv[])
                 folder.filePath(matrixPageDocumentName(onePage->x, onePage->y)),
                 [&] { printMatrixPage(surface, model, onePage->x, onePage->y); });
         }
+    }
+    if (printsOverview) {
+        // Shows unnumbered cells as such, so it is never refused for them.
+        writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
+            folder.filePath(QString::fromLatin1(OverviewDocumentName)),
+            [&] { printOverview(surface, model); });
     }
     if (writeFailed)
         return ExitWriteFailed;

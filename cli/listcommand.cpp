@@ -1,3 +1,4 @@
+#include "blockcounts.h"
 #include "colorvalue.h"
 #include "commandline.h"
 #include "commands.h"
@@ -54,7 +55,12 @@ int runList(int argc, char *argv[])
         QStringLiteral("picture"), QStringLiteral("A 160x120, 24-bit BMP picture."));
     const QCommandLineOption json(QStringLiteral("json"),
         QStringLiteral("Print the picture, its colours and their counts as JSON."));
-    parser.addOption(json);
+    const QCommandLineOption blocks(QStringLiteral("blocks"),
+        QStringLiteral("Print the pieces of each 10x10 block instead, one line per block in "
+                       "print order: \"H 6  22×19  25×17\" (colour 22 nineteen times ...; "
+                       "0 counts cells without a colour number). With --json, adds "
+                       "\"blocks\"."));
+    parser.addOptions({json, blocks});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -64,10 +70,15 @@ int runList(int argc, char *argv[])
     int colorMax = 0;
     if (const int code = analysePicture(path, model, colorMax); code != ExitDone)
         return code;
-    if (parser.isSet(json))
-        printOutput(QString::fromUtf8(
-            QJsonDocument(analysisJson(path, model, colorMax)).toJson(QJsonDocument::Indented)));
-    else
+    if (parser.isSet(json)) {
+        QJsonObject object = analysisJson(path, model, colorMax);
+        if (parser.isSet(blocks))
+            object.insert(QStringLiteral("blocks"), blockCountJson(model));
+        printOutput(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
+    } else if (parser.isSet(blocks)) {
+        printOutput(blockCountList(model));
+    } else {
         printOutput(pieceCountList(model, colorMax));
+    }
     return ExitDone;
 }

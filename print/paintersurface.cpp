@@ -132,7 +132,10 @@ void PainterSurface::line(double x, double y, double width, double height,
     }
     drawGathered();
     page.setPen(thinPen(lineColor));
-    page.setBrush(QBrush(lineColor));
+    // Qt takes every new brush for a change and would repeat the fill colour
+    // in the PDF for each box of a run of one colour.
+    if (page.brush() != QBrush(lineColor))
+        page.setBrush(QBrush(lineColor));
     page.drawRect(box);
 }
 

@@ -194,3 +194,15 @@ TEST_F(CliExportTest, AnOutputFolderThatIsNotOneFailsAndWritesNowhere)
     }
     EXPECT_EQ(entriesOf(folder.path()), QStringList({"file", "landscape.bmp"}));
 }
+
+TEST_F(CliExportTest, TheOverviewIsWrittenEvenWhereTheMatrixIsRefused)
+{
+    TestPicture picture = TestPicture::withColors(32);
+    picture.set(1, 1, 0xABCDEF);
+    const QString path = picture.save(folder.filePath("many.bmp"));
+    const CliRun run = runCli({"export", path, "--overview", "--matrix"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"ColorMatrixOverview.pdf", "many.bmp"}));
+    EXPECT_TRUE(pdfPageText(folder.filePath("ColorMatrixOverview.pdf"), 2)
+                    .contains(QRegularExpression("A\\s*1\\s+0×1\\s")));
+}

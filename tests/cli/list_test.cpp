@@ -32,3 +32,21 @@ TEST(CliList, JsonCountsEveryPixelOnce)
         pixels += color.toObject()["count"].toInt();
     EXPECT_EQ(pixels, 160 * 120);
 }
+
+TEST(CliList, BlocksListEveryBlockInPrintOrder)
+{
+    const CliRun run = runCli({"list", samplePath("gradient40.bmp"), "--blocks"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 192);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("A 1  ")));
+    EXPECT_TRUE(lines[12].startsWith(QStringLiteral("B 1  ")));
+    // Columns 151-160 hold colours past the 32nd: their cells count as 0, first.
+    EXPECT_TRUE(lines[191].startsWith(QStringLiteral("P 12  0×")));
+
+    const CliRun json = runCli({"list", samplePath("gradient40.bmp"), "--blocks", "--json"});
+    const QJsonArray blocks
+        = QJsonDocument::fromJson(json.out.toUtf8()).object()["blocks"].toArray();
+    ASSERT_EQ(blocks.size(), 192);
+    EXPECT_EQ(blocks[191].toObject()["label"].toString(), QStringLiteral("P 12"));
+}

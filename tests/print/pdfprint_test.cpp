@@ -1,44 +1,22 @@
 // End to end: real PDF files through PdfSurface, read back with the
 // poppler tools.
 #include "colorvalue.h"
-#include "fontface.h"
 #include "matrixpages.h"
 #include "pagesetup.h"
 #include "pdfsurface.h"
+#include "pdftools.h"
 #include "printtestdata.h"
 #include "samplesheet.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-void ensureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "print_tests";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(argc, argv);
-    registerFontSubstitutes();
-}
-
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // Every whole number of one page, in reading order.
 QList<int> numbersOnPage(const QString &pdf, int page)
@@ -67,10 +45,8 @@ protected:
 
     void SetUp() override
     {
-        for (const char *tool : {"pdfinfo", "pdftotext", "pdffonts", "pdftoppm"}) {
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                GTEST_SKIP() << tool << " is not installed";
-        }
+        if (const QString obstacle = pdfTestObstacle(); !obstacle.isEmpty())
+            GTEST_SKIP() << obstacle.toStdString();
         ASSERT_TRUE(directory.isValid());
         fillModel(model);
     }

@@ -1,0 +1,22 @@
+// The overview for laying one picture as a group, a block each: a map of the
+// whole picture with every block's place and label, then for every block the
+// pieces to fetch.
+//
+// Page 1 draws each pixel as a filled cell of its colour, one unit (about a
+// millimetre) square, under the bold 16 x 12 block grid; a cell without a
+// colour number stays white with a thin cross. The pages after it list the
+// blocks in print order (A 1 .. A 12, B 1 .. P 12), each with a swatch and
+// "n×c" per colour number, two columns to a page; an entry never breaks
+// across a column or a page. A cell holding a number outside 0..32 throws
+// IndexError; failures of the surface throw PrintError.
+#pragma once
+
+class PrintSurface;
+struct modShared;
+
+// The overview's file name.
+inline constexpr char OverviewDocumentName[] = "ColorMatrixOverview.pdf";
+
+// Prints the overview and ends the document; the paper must be set up already,
+// in colour.
+void printOverview(PrintSurface &surface, const modShared &model);
