@@ -6,6 +6,7 @@
 //
 //   prepare_quality reference PHOTO REF.png
 //   prepare_quality row NAME PHOTO REF.png IM_PLAIN.png IM_DITHERED.png
+//   prepare_quality decode PHOTO.jpg
 #include "colorreduction.h"
 #include "labcolor.h"
 #include "quality.h"
@@ -36,6 +37,20 @@ int reference(const QString &photo, const QString &out)
     return 0;
 }
 
+// The reduced JPEG decode against a full one, both scaled to 160 x 120.
+QString decodeError(const QString &photo)
+{
+    if (QImageReader(photo).format() != "jpeg")
+        return QStringLiteral("not a JPEG");
+    const ScaledPicture reduced = loadScaledPicture(photo);
+    if (reduced.reduction == 1)
+        return QStringLiteral("full decode");
+    const ScaledPicture full = loadScaledPicture(photo, {}, false);
+    return QStringLiteral("%1 at 1/%2")
+        .arg(meanDeltaE(reduced.image, full.image, LabColor()), 0, 'f', 2)
+        .arg(reduced.reduction);
+}
+
 int row(const QStringList &args)
 {
     const QString name = args[0];
@@ -59,14 +74,7 @@ int row(const QStringList &args)
     const bool ditherPasses
         = oursDithered <= 1.1 * theirsDithered || (oursDithered < 1 && theirsDithered < 1);
 
-    QString decode = QStringLiteral("-");
-    if (QImageReader(args[1]).format() == "jpeg") {
-        const ScaledPicture full = loadScaledPicture(args[1], {}, false);
-        const ScaledPicture reduced = loadScaledPicture(args[1]);
-        decode = QStringLiteral("%1 (1/%2)")
-                     .arg(meanDeltaE(reduced.image, full.image, lab), 0, 'f', 2)
-                     .arg(reduced.reduction);
-    }
+    const QString decode = decodeError(args[1]);
     std::printf("| %s | %.2f | %.2f | %.2f %s | %.2f | %.2f | %.2f %s | %s | %.0f / %.0f ms |\n",
         qPrintable(name), ours, theirs, ours / theirs, plainPasses ? "pass" : "FAIL", oursDithered,
         theirsDithered, oursDithered / theirsDithered, ditherPasses ? "pass" : "FAIL",
@@ -84,8 +92,13 @@ int main(int argc, char *argv[])
         return reference(args[1], args[2]);
     if (args.size() == 6 && args[0] == QLatin1String("row"))
         return row(args.mid(1));
+    if (args.size() == 2 && args[0] == QLatin1String("decode")) {
+        std::printf("%s\n", qPrintable(decodeError(args[1])));
+        return 0;
+    }
     std::fprintf(stderr,
         "usage: prepare_quality reference PHOTO REF.png\n"
-        "       prepare_quality row NAME PHOTO REF.png IM_PLAIN.png IM_DITHERED.png\n");
+        "       prepare_quality row NAME PHOTO REF.png IM_PLAIN.png IM_DITHERED.png\n"
+        "       prepare_quality decode PHOTO.jpg\n");
     return 1;
 }
