@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QLocale>
 #include <QSaveFile>
 #include <QSet>
 

@@ -130,9 +130,11 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         if (turned)
             target.transpose();
         result.reduction = jpegReduction(stored, target);
-        // Sizes rounded down, so that Qt asks libjpeg for exactly 1/reduction.
+        // Sizes rounded down, so that Qt asks libjpeg for exactly 1/reduction;
+        // rounded up, Qt would decode larger and scale down in sRGB values.
         if (result.reduction > 1)
-            reader.setScaledSize(stored / result.reduction);
+            reader.setScaledSize(
+                QSize(stored.width() / result.reduction, stored.height() / result.reduction));
     }
     QImage image = reader.read();
     if (image.isNull()) {
@@ -143,23 +145,26 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     QImage scaled;
     QPoint offset;
     switch (geometry.fit) {
-    case Fit::Crop:
-        scaled = toLinearLight(image.copy(middleRect(image.size())))
+    case Fit::Crop: {
+        const QRect middle = middleRect(image.size());
+        if (middle != image.rect())
+            image = image.copy(middle);
+        scaled = toLinearLight(std::move(image))
                      .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
+    }
     case Fit::Pad: {
         const QSize inside = paddedSize(image.size());
-        scaled
-            = toLinearLight(image).scaled(inside, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled = toLinearLight(std::move(image))
+                     .scaled(inside, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         offset = QPoint((PictureWidth - inside.width()) / 2, (PictureHeight - inside.height()) / 2);
         break;
     }
     case Fit::Stretch:
-        scaled = toLinearLight(image).scaled(
-            PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled = toLinearLight(std::move(image))
+                     .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
     }
-    image = QImage();
     QImage picture = composeOnBackground(scaled, offset, geometry.background);
     picture.convertToColorSpace(QColorSpace::SRgb);
     result.image = picture.convertToFormat(QImage::Format_RGB888);
