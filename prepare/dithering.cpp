@@ -17,7 +17,7 @@ constexpr int Candidates = 4;
 // Each round moves every colour this share of the way to the mean of the
 // values it stood for; whole steps overshoot and the error grows again.
 constexpr double Share = 0.4;
-// The error fell on every bench photograph until about the fifth round.
+// On the bench photographs the error still fell in the fifth round, little after.
 constexpr int Rounds = 6;
 
 // Diffused error beyond this, in sRGB code values, only smears a colour the
@@ -32,6 +32,8 @@ struct Diffusion
     std::vector<int> counts;
 };
 
+// The error spreads in sRGB code values, the values the blurred comparison
+// with the picture averages.
 Diffusion diffuse(const QImage &picture, const std::vector<QRgb> &colors, const LabColor &lab)
 {
     const int width = picture.width();
