@@ -11,12 +11,13 @@ QString overviewHelp()
 {
     return QStringLiteral("Usage: tessamap-cli COMMAND [options]\n"
                           "Tessamap without a window: the analysis, CSV files and PDF prints of a\n"
-                          "160x120, 24-bit BMP picture.\n\n"
+                          "160x120, 24-bit BMP picture, and such a picture made from any photo.\n\n"
                           "Commands:\n"
-                          "  export PICTURE  write the CSV files and the PDF prints\n"
-                          "  list PICTURE    print the pieces needed for each colour\n\n"
-                          "'tessamap-cli COMMAND --help' describes a command and its options.\n\n")
-        + exitCodesText();
+                          "  prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture\n"
+                          "  export PICTURE            write the CSV files and the PDF prints\n"
+                          "  list PICTURE              print the pieces needed for each colour\n\n"
+                          "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
+                          "exit status.");
 }
 
 } // namespace
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
         return runExport(argc, argv);
     if (std::strcmp(command, "list") == 0)
         return runList(argc, argv);
+    if (std::strcmp(command, "prepare") == 0)
+        return runPrepare(argc, argv);
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
         printOutput(overviewHelp());
         return ExitDone;
@@ -37,7 +40,7 @@ int main(int argc, char *argv[])
         printOutput(versionText());
         return ExitDone;
     }
-    printMessage(QStringLiteral("コマンドを指定してください（export、list）。\n")
+    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
     return ExitUsage;
 }

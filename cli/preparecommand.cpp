@@ -1,0 +1,148 @@
+#include "commandline.h"
+#include "commands.h"
+#include "prepare.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+QString prepareExitCodesText()
+{
+    return QStringLiteral(
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  usage error, also when OUTPUT names INPUT (directly or through a link)\n"
+        "  2  refused: the picture's header claims more than 50 megapixels\n"
+        "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
+        "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
+        "     (reported with its line number)\n"
+        "  4  the output could not be written\n"
+        "Nothing is written unless the exit status is 0.");
+}
+
+std::optional<prepare::Fit> parseFit(const QString &text)
+{
+    if (text == QLatin1String("crop"))
+        return prepare::Fit::Crop;
+    if (text == QLatin1String("pad"))
+        return prepare::Fit::Pad;
+    if (text == QLatin1String("stretch"))
+        return prepare::Fit::Stretch;
+    return std::nullopt;
+}
+
+std::optional<QRgb> parseBackground(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return 0xff000000u | match.captured(1).toUInt(nullptr, 16);
+}
+
+int exitCode(prepare::PrepareResult::Status status)
+{
+    using Status = prepare::PrepareResult::Status;
+    switch (status) {
+    case Status::Done:
+        return ExitDone;
+    case Status::OutputIsInput:
+        return ExitUsage;
+    case Status::TooLarge:
+        return ExitRefused;
+    case Status::CannotOpen:
+    case Status::Unreadable:
+    case Status::PaletteUnusable:
+    case Status::ReductionFailed:
+        return ExitBroken;
+    case Status::CreateFailed:
+    case Status::WriteFailed:
+        return ExitWriteFailed;
+    }
+    return ExitBroken;
+}
+
+} // namespace
+
+int runPrepare(int argc, char *argv[])
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Turns any picture Qt reads (PNG, JPEG, GIF, BMP, WebP, TIFF, ...) into a\n"
+            "picture Tessamap takes: 160x120 pixels, at most N colours, 24-bit BMP. The\n"
+            "picture is turned upright by its EXIF orientation, scaled in linear light and\n"
+            "reduced with libimagequant; with --palette its colours are taken from the\n"
+            "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
+            "colour difference from the scaled picture (with --dither, after a blur of\n"
+            "one pixel, as the mosaic looks from a step back).\n\n")
+        + prepareExitCodesText());
+    parser.addPositionalArgument(QStringLiteral("prepare"), QStringLiteral("The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("input"), QStringLiteral("The picture to prepare."));
+    parser.addPositionalArgument(QStringLiteral("output"),
+        QStringLiteral("The BMP file to write; an existing file is replaced once the new one "
+                       "is complete."));
+    const QCommandLineOption colors(QStringLiteral("colors"),
+        QStringLiteral("At most <n> colours, 1 to 32 (default 32)."), QStringLiteral("n"),
+        QStringLiteral("32"));
+    const QCommandLineOption palette(QStringLiteral("palette"),
+        QStringLiteral("Use only colours of <file>: a GIMP palette (.gpl) or CSV lines "
+                       "R,G,B[,name], UTF-8."),
+        QStringLiteral("file"));
+    const QCommandLineOption dither(QStringLiteral("dither"),
+        QStringLiteral("Mix colours by error diffusion (Floyd-Steinberg). Off by default: "
+                       "scattered single pieces are harder to lay."));
+    const QCommandLineOption fit(QStringLiteral("fit"),
+        QStringLiteral("crop: fill 160x120 and keep the middle (default); pad: the whole "
+                       "picture, the rest in the background colour; stretch: ignore the "
+                       "aspect ratio."),
+        QStringLiteral("mode"), QStringLiteral("crop"));
+    const QCommandLineOption background(QStringLiteral("background"),
+        QStringLiteral("Colour under transparent parts and around a padded picture, "
+                       "RRGGBB (default FFFFFF, white)."),
+        QStringLiteral("RRGGBB"), QStringLiteral("FFFFFF"));
+    parser.addOptions({colors, palette, dither, fit, background});
+    if (const auto code = parseCommandLine(parser, argc, argv, 3))
+        return *code;
+
+    prepare::PrepareOptions options;
+    bool numeric = false;
+    options.colors = parser.value(colors).toInt(&numeric);
+    if (!numeric || options.colors < 1 || options.colors > prepare::MaxColors) {
+        printMessage(
+            QStringLiteral("色数は 1 から 32 で指定してください: ") + parser.value(colors));
+        return ExitUsage;
+    }
+    const auto fitMode = parseFit(parser.value(fit));
+    if (!fitMode) {
+        printMessage(QStringLiteral("--fit には crop、pad、stretch のどれかを指定してください: ")
+            + parser.value(fit));
+        return ExitUsage;
+    }
+    options.geometry.fit = *fitMode;
+    const auto backgroundColor = parseBackground(parser.value(background));
+    if (!backgroundColor) {
+        printMessage(QStringLiteral("背景色は RRGGBB の形（例: FFFFFF）で指定してください: ")
+            + parser.value(background));
+        return ExitUsage;
+    }
+    options.geometry.background = *backgroundColor;
+    options.dither = parser.isSet(dither);
+    options.paletteFile = parser.value(palette);
+
+    QCoreApplication application(argc, argv);
+    const QString input = parser.positionalArguments().at(1);
+    const QString output = parser.positionalArguments().at(2);
+    const prepare::PrepareResult result = prepare::preparePicture(input, output, options);
+    if (result.status != prepare::PrepareResult::Status::Done) {
+        printMessage(prepare::prepareFailureText(result, input, output, options.paletteFile));
+        return exitCode(result.status);
+    }
+    printOutput(QStringLiteral("色数: %1\n平均色差 (CIEDE2000%2): %3")
+                    .arg(result.colorCount)
+                    .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
+                    .arg(QString::number(result.meanDeltaE, 'f', 2)));
+    return ExitDone;
+}

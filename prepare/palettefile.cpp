@@ -1,0 +1,134 @@
+#include "palettefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <optional>
+
+namespace prepare {
+
+namespace {
+
+std::optional<int> channel(QStringView text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok || value < 0 || value > 255)
+        return std::nullopt;
+    return value;
+}
+
+// "R G B name", any run of spaces or tabs between the numbers.
+std::optional<PaletteColor> gimpColor(const QString &line)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d+)\\s+(\\d+)\\s+(\\d+)(?:\\s+(.*))?$"));
+    const QRegularExpressionMatch match = pattern.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const auto red = channel(match.capturedView(1));
+    const auto green = channel(match.capturedView(2));
+    const auto blue = channel(match.capturedView(3));
+    if (!red || !green || !blue)
+        return std::nullopt;
+    return PaletteColor {qRgb(*red, *green, *blue), match.captured(4).trimmed()};
+}
+
+// "R,G,B" or "R,G,B,name"; the name keeps any further commas.
+std::optional<PaletteColor> csvColor(const QString &line)
+{
+    const QStringList fields = line.split(QLatin1Char(','));
+    if (fields.size() < 3)
+        return std::nullopt;
+    const auto red = channel(fields[0]);
+    const auto green = channel(fields[1]);
+    const auto blue = channel(fields[2]);
+    if (!red || !green || !blue)
+        return std::nullopt;
+    QString name = fields.mid(3).join(QLatin1Char(',')).trimmed();
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return PaletteColor {qRgb(*red, *green, *blue), name};
+}
+
+bool isGimpHeader(const QString &line)
+{
+    return line.startsWith(QLatin1String("Name:")) || line.startsWith(QLatin1String("Columns:"));
+}
+
+} // namespace
+
+PaletteFile readPaletteFile(const QString &path)
+{
+    PaletteFile result;
+    const auto fault = [&result](PaletteFile::Status status) {
+        result.status = status;
+        result.colors.clear();
+        return result;
+    };
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return result;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return result;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+
+    const QList<QByteArray> lines = bytes.split('\n');
+    bool gimp = false;
+    QHash<QRgb, int> seen;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        result.line = int(index + 1);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QString line = decoder.decode(lines[index]);
+        if (decoder.hasError())
+            return fault(PaletteFile::Status::NotUtf8);
+        line = line.trimmed();
+        if (index == 0 && line == QLatin1String("GIMP Palette")) {
+            gimp = true;
+            continue;
+        }
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || (gimp && isGimpHeader(line)))
+            continue;
+        std::optional<PaletteColor> color = gimp ? gimpColor(line) : csvColor(line);
+        if (!color)
+            return fault(PaletteFile::Status::BadLine);
+        color->line = result.line;
+        if (const auto first = seen.constFind(color->rgb); first != seen.constEnd()) {
+            result.firstLine = *first;
+            return fault(PaletteFile::Status::Duplicate);
+        }
+        seen.insert(color->rgb, result.line);
+        result.colors.append(*color);
+    }
+    result.line = int(lines.size());
+    result.status
+        = result.colors.isEmpty() ? PaletteFile::Status::NoColor : PaletteFile::Status::Ok;
+    return result;
+}
+
+QString paletteErrorText(const PaletteFile &palette, const QString &path)
+{
+    const QString at = QStringLiteral("%1:%2: ").arg(path).arg(palette.line);
+    switch (palette.status) {
+    case PaletteFile::Status::Ok:
+        return {};
+    case PaletteFile::Status::CannotOpen:
+        return QStringLiteral("パレットファイルを開けません。\n") + path;
+    case PaletteFile::Status::NotUtf8:
+        return at + QStringLiteral("UTF-8 ではない文字があります。");
+    case PaletteFile::Status::BadLine:
+        return at + QStringLiteral("色の行として読めません（0〜255 の R、G、B と、あれば名前）。");
+    case PaletteFile::Status::Duplicate:
+        return at + QStringLiteral("%1 行目と同じ色です。").arg(palette.firstLine);
+    case PaletteFile::Status::NoColor:
+        return at + QStringLiteral("色の行が1つもありません。");
+    }
+    return {};
+}
+
+} // namespace prepare

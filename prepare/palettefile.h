@@ -1,0 +1,43 @@
+// The colours of the user's pieces, read from a GIMP palette (.gpl: a first
+// line "GIMP Palette", then "R G B name" lines) or from CSV lines
+// "R,G,B[,name]". Either is UTF-8; names may be Japanese. Blank lines and
+// lines starting with '#' are skipped. Every fault stops the reading and names
+// its line (counted from 1).
+#pragma once
+
+#include <QList>
+#include <QRgb>
+#include <QString>
+
+namespace prepare {
+
+struct PaletteColor
+{
+    QRgb rgb = 0;
+    QString name;
+    int line = 0;
+};
+
+struct PaletteFile
+{
+    enum class Status {
+        Ok,
+        CannotOpen, // missing, not a regular file, or not readable
+        NotUtf8, // at line
+        BadLine, // at line: not three numbers 0..255 as the format wants
+        Duplicate, // at line, the same colour as at firstLine
+        NoColor, // nothing but blank lines, comments or GIMP headers; line is the last
+    };
+
+    Status status = Status::CannotOpen;
+    int line = 0;
+    int firstLine = 0;
+    QList<PaletteColor> colors; // in file order; filled only when status is Ok
+};
+
+PaletteFile readPaletteFile(const QString &path);
+
+// The Japanese message for a palette that cannot be used, naming the file.
+QString paletteErrorText(const PaletteFile &palette, const QString &path);
+
+} // namespace prepare

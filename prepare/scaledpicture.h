@@ -1,0 +1,50 @@
+// Any picture Qt reads, brought to the 160 x 120 pixels of a Tessamap picture:
+// turned upright by its EXIF orientation, cropped, padded or stretched, each
+// pixel the average of its source area in linear light, and transparency laid
+// over a background colour. Pictures whose header claims more than 50
+// megapixels are refused before anything is decoded.
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QString>
+
+namespace prepare {
+
+inline constexpr int PictureWidth = 160;
+inline constexpr int PictureHeight = 120;
+inline constexpr qint64 MaxSourcePixels = 50'000'000;
+
+enum class Fit {
+    Crop, // cover 160 x 120 and keep the middle
+    Pad, // the whole picture inside, the rest background
+    Stretch, // ignore the aspect ratio
+};
+
+struct Geometry
+{
+    Fit fit = Fit::Crop;
+    QRgb background = qRgb(255, 255, 255);
+};
+
+enum class LoadStatus {
+    Ok,
+    CannotOpen, // missing, not a regular file, or not readable
+    TooLarge, // the header claims more than MaxSourcePixels
+    Unreadable, // empty, truncated, or a format Qt cannot read
+};
+
+struct ScaledPicture
+{
+    LoadStatus status = LoadStatus::CannotOpen;
+    QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
+    QSize sourceSize; // as the header gives it; invalid where it does not
+    int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+};
+
+// reducedDecode lets libjpeg decode a JPEG at 1/2, 1/4 or 1/8 of its size where
+// that still leaves at least two source pixels per target pixel each way.
+ScaledPicture loadScaledPicture(
+    const QString &path, const Geometry &geometry = {}, bool reducedDecode = true);
+
+} // namespace prepare
