@@ -2,6 +2,29 @@
 
 #include "colorvalue.h"
 
+#include <array>
+
+namespace {
+
+// Open addressing over colour numbers: a slot holds a number (0 = empty) and
+// the palette holds that number's colour, so the table needs no keys of its
+// own and clearing it costs a few hundred bytes per picture. With 512 home
+// slots for at most 32 numbers, a colour without a number, the usual case when
+// nearly every pixel is new, almost always stops at its first slot;
+// remembering such colours would cost more than it saves.
+constexpr int HashBits = 9;
+// Probes run on past the last home slot instead of wrapping: with only 32
+// numbers, one of the 33 slots from any home slot on is always empty.
+constexpr int Slots = (1 << HashBits) + modShared::MaxColors;
+
+// Fibonacci hashing spreads neighbouring colour values across the table.
+unsigned slotOf(int32_t value)
+{
+    return (uint32_t(value) * 0x9E3779B1u) >> (32 - HashBits);
+}
+
+} // namespace
+
 int16_t numberColors(QByteArrayView pixels, modShared &model)
 {
     model.clearAnalysis();
@@ -12,9 +35,10 @@ int16_t numberColors(QByteArrayView pixels, modShared &model)
     int16_t *cells = model.intPixelColor.data();
     const auto *byte = reinterpret_cast<const unsigned char *>(pixels.data());
 
-    int16_t nextNumber = 1;
+    std::array<uint8_t, Slots> numbers {};
+    uint8_t nextNumber = 1;
     // Neighbouring pixels mostly share a colour: remembering the last match
-    // skips the search for them, and counting the run in a register avoids a
+    // skips the lookup for them, and counting the run in a register avoids a
     // memory round trip per pixel.
     int32_t lastValue = -1;
     int16_t lastNumber = 0;
@@ -29,17 +53,14 @@ int16_t numberColors(QByteArrayView pixels, modShared &model)
             if (value != lastValue) {
                 countRun();
                 run = 0;
-                lastNumber = 0;
-                for (int16_t n = 1; n < nextNumber; ++n) {
-                    if (palette[n - 1] == value) {
-                        lastNumber = n;
-                        break;
-                    }
-                }
-                if (lastNumber == 0 && nextNumber <= modShared::MaxColors) {
+                unsigned slot = slotOf(value);
+                while (numbers[slot] != 0 && palette[numbers[slot] - 1] != value)
+                    ++slot;
+                if (numbers[slot] == 0 && nextNumber <= modShared::MaxColors) {
                     palette[nextNumber - 1] = value;
-                    lastNumber = nextNumber++;
+                    numbers[slot] = nextNumber++;
                 }
+                lastNumber = numbers[slot];
                 lastValue = value;
             }
             ++run;

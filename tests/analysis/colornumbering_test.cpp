@@ -4,8 +4,11 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,30 @@ int zeroCells(const modShared &model)
 {
     const int16_t *cells = model.intPixelColor.data();
     return int(std::count(cells, cells + PixelColorMatrix::Size, 0));
+}
+
+// The numbering done the obvious way, for comparison: a linear search over
+// the colours met so far, pixels in file order.
+void expectReferenceNumbering(const TestPicture &picture, const modShared &model)
+{
+    std::vector<int32_t> palette;
+    std::vector<int> counts(modShared::MaxColors, 0);
+    for (int row = PixelColorMatrix::Rows; row >= 1; --row) {
+        for (int column = 1; column <= PixelColorMatrix::Columns; ++column) {
+            const int32_t color = picture.at(row, column);
+            auto found = std::find(palette.begin(), palette.end(), color);
+            if (found == palette.end() && palette.size() < modShared::MaxColors)
+                found = palette.insert(found, color);
+            const int number = found == palette.end() ? 0 : int(found - palette.begin()) + 1;
+            if (number != 0)
+                ++counts[number - 1];
+            ASSERT_EQ(model.intPixelColor(row, column), number) << row << "," << column;
+        }
+    }
+    for (int n = 1; n <= modShared::MaxColors; ++n) {
+        EXPECT_EQ(model.lngColorRGB(n), n <= int(palette.size()) ? palette[n - 1] : 0) << n;
+        EXPECT_EQ(model.lngColorCount(n), counts[n - 1]) << n;
+    }
 }
 
 } // namespace
@@ -126,4 +153,39 @@ TEST(ColorNumbering, AnalysisOfAFileNamesItOrLeavesNothing)
         EXPECT_EQ(model.lngColorCount(1), 0);
         EXPECT_TRUE(model.strAnalysedFileName.isEmpty());
     }
+}
+
+TEST(ColorNumbering, RandomColoursMatchTheObviousNumbering)
+{
+    // Random 24-bit colours share hash slots in some of these pictures; short
+    // random runs keep the last-match shortcut in play between lookups.
+    std::mt19937 random(7);
+    for (int picture = 0; picture < 20; ++picture) {
+        std::vector<int32_t> colors(picture % 2 ? 32 : 40);
+        for (int32_t &color : colors)
+            color = int32_t(random() & 0xFFFFFF);
+        TestPicture noise;
+        int32_t color = colors[0];
+        for (int row = PixelColorMatrix::Rows; row >= 1; --row) {
+            for (int column = 1; column <= PixelColorMatrix::Columns; ++column) {
+                if (random() % 2)
+                    color = colors[random() % colors.size()];
+                noise.set(row, column, color);
+            }
+        }
+        modShared model;
+        ASSERT_EQ(numberPicture(noise, model), 32);
+        expectReferenceNumbering(noise, model);
+    }
+}
+
+TEST(ColorNumbering, EveryPixelANewColour)
+{
+    // 19,168 lookups that find nothing, many of them starting at a taken slot.
+    TestPicture picture;
+    for (int k = 0; k < PixelColorMatrix::Size; ++k)
+        picture.set(120 - k / 160, k % 160 + 1, k * 0x0301);
+    modShared model;
+    ASSERT_EQ(numberPicture(picture, model), 32);
+    expectReferenceNumbering(picture, model);
 }
