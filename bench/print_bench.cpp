@@ -27,34 +27,32 @@ void fillMatrix(modShared &model)
         model.lngColorRGB(color) = 0x050709 * color;
 }
 
-void BM_PrintMatrixAllToPdf(benchmark::State &state)
+// Prints the bench model into the named PDF once per iteration.
+template<typename Print>
+void printToPdf(benchmark::State &state, int colorMode, const char *name, Print print)
 {
     modShared model;
     fillMatrix(model);
     QTemporaryDir directory;
-    const QString pdf = directory.filePath(MatrixAllDocumentName);
+    const QString pdf = directory.filePath(QString::fromLatin1(name));
     PdfSurface surface;
     for (auto _ : state) {
-        setUpPaper(surface, PrintSurface::ColorModeMonochrome, pdf);
-        printMatrixAll(surface, model);
+        setUpPaper(surface, colorMode, pdf);
+        print(surface, model);
     }
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
+}
+
+void BM_PrintMatrixAllToPdf(benchmark::State &state)
+{
+    printToPdf(state, PrintSurface::ColorModeMonochrome, MatrixAllDocumentName, printMatrixAll);
 }
 BENCHMARK(BM_PrintMatrixAllToPdf)->Unit(benchmark::kMillisecond);
 
 // Neighbouring cells all differ, so the map draws every one of its 19,200 cells.
 void BM_PrintOverviewToPdf(benchmark::State &state)
 {
-    modShared model;
-    fillMatrix(model);
-    QTemporaryDir directory;
-    const QString pdf = directory.filePath(OverviewDocumentName);
-    PdfSurface surface;
-    for (auto _ : state) {
-        setUpPaper(surface, PrintSurface::ColorModeColor, pdf);
-        printOverview(surface, model);
-    }
-    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
+    printToPdf(state, PrintSurface::ColorModeColor, OverviewDocumentName, printOverview);
 }
 BENCHMARK(BM_PrintOverviewToPdf)->Unit(benchmark::kMillisecond);
 
