@@ -116,7 +116,7 @@ void PainterSurface::line(double x, double y, double width, double height,
     const QColor lineColor = color
         ? QColor(colorvalue::red(*color), colorvalue::green(*color), colorvalue::blue(*color))
         : ForegroundColor;
-    QPainter &page = painter();
+    painter();
     const QPointF corner = toDevice(m_coordinates.toMillimetres(QPointF(x, y)));
     const QSizeF extent = toDevice(m_coordinates.toMillimetres(QSizeF(width, height)));
     // Both corners at whole dots, so that boxes sharing an edge still share it.
@@ -130,17 +130,22 @@ void PainterSurface::line(double x, double y, double width, double height,
         m_outlines.append(box);
         return;
     }
-    drawGathered();
-    page.setPen(thinPen(lineColor));
-    // Qt takes every new brush for a change and would repeat the fill colour
-    // in the PDF for each box of a run of one colour.
-    if (page.brush() != QBrush(lineColor))
-        page.setBrush(QBrush(lineColor));
-    page.drawRect(box);
+    // A fill covers what was asked for before it, so that is drawn first.
+    if (!m_outlines.isEmpty() || !m_glyphs.isEmpty()
+        || (lineColor != m_fillColor && !m_fills.isEmpty()))
+        drawGathered();
+    m_fillColor = lineColor;
+    m_fills.append(box);
 }
 
 void PainterSurface::drawGathered()
 {
+    if (!m_fills.isEmpty()) {
+        m_painter.setPen(thinPen(m_fillColor));
+        m_painter.setBrush(QBrush(m_fillColor));
+        m_painter.drawRects(m_fills);
+        m_fills.clear();
+    }
     if (!m_outlines.isEmpty()) {
         m_painter.setPen(thinPen(m_outlineColor));
         m_painter.setBrush(QBrush());
@@ -162,8 +167,8 @@ void PainterSurface::drawGathered()
 
 const QList<QGlyphRun> &PainterSurface::shapedText(const QString &text)
 {
-    auto shaped = m_shapes.find(text);
-    if (shaped == m_shapes.end()) {
+    auto shaped = m_shapes->find(text);
+    if (shaped == m_shapes->end()) {
         QTextLayout layout(text, m_painter.font(), m_device);
         layout.beginLayout();
         QTextLine line = layout.createLine();
@@ -195,7 +200,7 @@ const QList<QGlyphRun> &PainterSurface::shapedText(const QString &text)
             run.setGlyphIndexes(glyphs.mid(first, last - first));
             run.setPositions(positions);
         }
-        shaped = m_shapes.insert(text, runs);
+        shaped = m_shapes->insert(text, runs);
     }
     return *shaped;
 }
@@ -215,6 +220,7 @@ void PainterSurface::abandonDocument()
     m_newPagePending = false;
     m_glyphs.clear();
     m_outlines.clear();
+    m_fills.clear();
     if (m_painter.isActive())
         m_painter.end();
     m_device = nullptr;
@@ -232,6 +238,8 @@ QPainter &PainterSurface::painter()
         m_device = &device;
         m_dotsPerMillimetre = device.logicalDpiX() / 25.4;
         m_fontChanged = true;
+        // Shapes belong to the device's resolution, which a document may change.
+        m_shapesByFont.clear();
     } else if (m_newPagePending) {
         drawGathered();
         if (!m_device->newPage())
@@ -240,7 +248,7 @@ QPainter &PainterSurface::painter()
     }
     if (m_fontChanged) {
         m_painter.setFont(m_font);
-        m_shapes.clear();
+        m_shapes = &m_shapesByFont[m_font.key()];
         const QFontMetricsF metrics(m_painter.font(), m_device);
         m_ascent = metrics.ascent();
         m_lineHeight = metrics.height();

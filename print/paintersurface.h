@@ -6,11 +6,11 @@
 // call after newPage(), so a trailing newPage() adds no blank page. Needs a
 // QGuiApplication.
 //
-// Texts and outlines are gathered per page and drawn in as few calls as their
-// font and colour allow, at whole device dots: a matrix page is 100 numbers in
-// 100 boxes, and one call each keeps the PDF small and quick to write. A filled
-// box first draws what is gathered, so nothing ever lies under a fill that was
-// drawn over it.
+// Texts, outlines and fills are gathered per page and drawn in as few calls as
+// their font and colour allow, at whole device dots: a matrix page is 100
+// numbers in 100 boxes, and one call each keeps the PDF small and quick to
+// write. A fill first draws what was asked for before it, so nothing ever lies
+// under a fill that was drawn over it.
 #pragma once
 
 #include "coordinatesystem.h"
@@ -91,10 +91,13 @@ private:
     int m_colorMode = ColorModeMonochrome;
     bool m_fontChanged = true;
     bool m_newPagePending = false;
-    // Shaped texts of the current font; a matrix needs only a few dozen.
-    QHash<QString, QList<QGlyphRun>> m_shapes;
-    // Gathered on the current page: glyphs in runs of one font, and outlines
-    // of one colour.
+    // Shaped texts by font, those of the current font at hand: a matrix needs
+    // only a few dozen, and the overview moves between two sizes.
+    using Shapes = QHash<QString, QList<QGlyphRun>>;
+    QHash<QString, Shapes> m_shapesByFont;
+    Shapes *m_shapes = nullptr;
+    // Gathered on the current page: glyphs in runs of one font, outlines of
+    // one colour, and fills of one colour asked for before any of those.
     struct GatheredGlyphs
     {
         QRawFont font;
@@ -104,6 +107,8 @@ private:
     QList<GatheredGlyphs> m_glyphs;
     QList<QRectF> m_outlines;
     QColor m_outlineColor;
+    QList<QRectF> m_fills;
+    QColor m_fillColor;
     // Device units, valid while a document is open.
     double m_dotsPerMillimetre = 0;
     double m_ascent = 0;
