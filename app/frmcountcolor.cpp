@@ -124,15 +124,17 @@ void frmCountColor::cmdFileOutput_Click()
     if (answer != Dialogs::Answer::Ok)
         return;
     csv::WriteResult result;
+    QDir folder;
     try {
         WaitCursor wait;
-        result = csv::writeAnalysis(m_model, intColorMax, analysedPictureFolder(m_model));
+        folder = analysedPictureFolder(m_model);
+        result = csv::writeAnalysis(m_model, intColorMax, folder);
     } catch (const std::exception &error) {
         showFailure(m_dialogs, error);
         return;
     }
     if (!result.ok()) {
-        showFailure(m_dialogs, result.message);
+        showFailure(m_dialogs, outputFailureText(result.message, folder.absolutePath()));
         return;
     }
     m_dialogs.messageBox(QStringLiteral("CSVﾌｧｲﾙへ書き出しました。"), QStringLiteral("完了"),

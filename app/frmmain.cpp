@@ -32,8 +32,9 @@ void frmMain::Form_Load()
              "Height = 120"})
         info += QString::fromUtf8(line) + QStringLiteral("\r\n");
     lblinfo->setText(shownText(info));
-    lblCopyright->setText(shownText(
-        QStringLiteral("Tessamap Ver.1.2\r\nCopyright (C) 2026 Tessamap developers\r\n")));
+    // Every line below the first stays left of Image2, about 100 px at the window font.
+    lblCopyright->setText(
+        shownText(QStringLiteral("Tessamap Ver.1.2\r\n© 2026\r\nTessamap\r\ndevelopers\r\n")));
 }
 
 QWidget *frmMain::firstFocus() const

@@ -38,14 +38,11 @@ QPixmap drawTriangle(int size, ArrowDirection direction)
 } // namespace
 
 // Tiles of a few colours, as a finished piece picture would look.
-QPixmap mosaicPicture(int size)
+void paintMosaic(QPainter &painter, int size)
 {
     static constexpr std::array<QRgb, 6> tiles
         = {0xd94f3d, 0xf2b441, 0x5aa55a, 0x3f7fbf, 0xffffff, 0x7a4fa0};
     constexpr int Tiles = 4;
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
     const double tile = size / double(Tiles);
     for (int y = 0; y < Tiles; ++y) {
         for (int x = 0; x < Tiles; ++x) {
@@ -59,6 +56,14 @@ QPixmap mosaicPicture(int size)
         painter.drawLine(QPointF(at, 0), QPointF(at, size));
         painter.drawLine(QPointF(0, at), QPointF(size, at));
     }
+}
+
+QPixmap mosaicPicture(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paintMosaic(painter, size);
     return pixmap;
 }
 

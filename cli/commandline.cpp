@@ -35,6 +35,7 @@ void printOutput(const QString &text)
 QString versionText()
 {
     return QStringLiteral("tessamap-cli " TESSAMAP_VERSION "\n"
+                          "Copyright (C) 2026 Tessamap developers.\n"
                           "License GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>.\n"
                           "This is free software: you are free to change and redistribute it.\n"
                           "There is NO WARRANTY, to the extent permitted by law.");

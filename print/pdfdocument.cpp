@@ -32,12 +32,12 @@ QPdfWriter &PdfDocument::open(const QString &path, const QPageLayout &layout, in
     // A relative path would follow the working directory, which may have been
     // removed, and Qt would then resolve it against the root.
     if (QDir::isRelativePath(path))
-        throw PrintError(writeFailureText(WriteFailure::Create, path).toStdString());
+        throw FileWriteError(WriteFailure::Create, path);
     auto file = std::make_unique<QSaveFile>(path);
     // Direct-write fallback stays off: a file that cannot be replaced by rename
     // is refused rather than truncated and rewritten in place.
     if (!file->open(QIODevice::WriteOnly))
-        throw PrintError(writeFailureText(WriteFailure::Create, path).toStdString());
+        throw FileWriteError(WriteFailure::Create, path);
     m_file = std::move(file);
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setResolution(resolution);
@@ -52,7 +52,7 @@ void PdfDocument::commit()
     m_writer.reset();
     const std::unique_ptr<QSaveFile> file = std::move(m_file);
     if (!commitCompletely(*file))
-        throw PrintError(writeFailureText(WriteFailure::Write, file->fileName()).toStdString());
+        throw FileWriteError(WriteFailure::Write, file->fileName());
 }
 
 void PdfDocument::discard()

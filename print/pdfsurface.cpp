@@ -1,7 +1,5 @@
 #include "pdfsurface.h"
 
-#include "writefailure.h"
-
 #include <QPageSize>
 
 PdfSurface::PdfSurface()
@@ -31,7 +29,7 @@ void PdfSurface::finishDevice(bool ended)
 {
     if (!ended) {
         m_document.discard();
-        throw PrintError(writeFailureText(WriteFailure::Write, m_path).toStdString());
+        throw FileWriteError(WriteFailure::Write, m_path);
     }
     m_document.commit();
     m_savedPath = m_path;

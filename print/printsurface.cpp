@@ -2,6 +2,11 @@
 
 #include "numbertext.h"
 
+FileWriteError::FileWriteError(WriteFailure failure, const QString &path)
+    : PrintError(writeFailureText(failure, path).toStdString())
+    , m_path(path)
+{ }
+
 QString printedText(const QList<PrintItem> &items)
 {
     QString text;

@@ -9,6 +9,8 @@
 // PrintError, whose what() is a Japanese description in UTF-8.
 #pragma once
 
+#include "writefailure.h"
+
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -20,6 +22,17 @@ class PrintError : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A document file that could not be created or written; path() is its full path.
+class FileWriteError : public PrintError
+{
+public:
+    FileWriteError(WriteFailure failure, const QString &path);
+    const QString &path() const { return m_path; }
+
+private:
+    QString m_path;
 };
 
 // A text item is drawn unchanged; a number item as sign position, digits and one space.

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 
 namespace {
@@ -39,7 +40,7 @@ TEST_F(MainWindowTest, OpensWithItsNotesAndTheColourButtonDisabled)
                        "FileSize = ****\nImgSize = ****\nBitCount = 24(ﾌﾙｶﾗｰ)\n"
                        "Width = 160\nHeight = 120\n"));
     EXPECT_EQ(text(mainWindow, "lblCopyright"),
-        QStringLiteral("Tessamap Ver.1.2\nCopyright (C) 2026 Tessamap developers\n"));
+        QStringLiteral("Tessamap Ver.1.2\n© 2026\nTessamap\ndevelopers\n"));
     EXPECT_FALSE(countColorEnabled());
     EXPECT_FALSE(hasPicture());
     EXPECT_EQ(mainWindow.focusWidget(), button(mainWindow, "cmdClose"));
@@ -81,6 +82,21 @@ TEST_F(MainWindowTest, PlacesEveryControlToTheTwip)
         control(mainWindow, "lblinfo")->palette().color(QPalette::Window), QColor(224, 224, 224));
     EXPECT_EQ(tabOrder(mainWindow, "cmdClose", 3),
         QStringList({"cmdClose", "cmdGetFileName", "cmdCountColor"}));
+}
+
+TEST_F(MainWindowTest, TheCopyrightLinesStayClearOfThePicture)
+{
+    const QLabel *label = control(mainWindow, "lblCopyright");
+    const QRect picture = control(mainWindow, "Image2")->geometry();
+    const QFontMetrics metrics(label->font());
+    const QStringList lines = text(mainWindow, "lblCopyright").split('\n', Qt::SkipEmptyParts);
+    EXPECT_LE(lines.size() * metrics.lineSpacing(), label->height());
+    for (int k = 0; k < lines.size(); ++k) {
+        const int bottom = label->y() + (k + 1) * metrics.lineSpacing();
+        const int right = label->x() + metrics.boundingRect(lines[k]).right();
+        EXPECT_LT(right, bottom > picture.top() ? picture.left() : label->geometry().right())
+            << lines[k].toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, CancellingTheFirstDialogChangesNothing)

@@ -1,9 +1,14 @@
+#include "failuremessage.h"
 #include "outputplace.h"
 #include "windowfixture.h"
+#include "writefailure.h"
 
 #include <QFile>
 
 namespace {
+
+// procfs takes no new files, not even from root, who may write anywhere else.
+const QString ReadOnlyFolder = QStringLiteral("/proc/self");
 
 class OutputPlaceTest : public WindowFixture
 {
@@ -107,6 +112,38 @@ TEST_F(OutputPlaceTest, ARemovedPictureFolderIsRefused)
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Tessamap"));
     EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("PixelColorNumber.csv")));
+    EXPECT_FALSE(dialogs.messages[1].text.contains(ReadOnlyFolderHint));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(QFile::exists(QDir::rootPath() + "PixelColorNumber.csv"));
+}
+
+TEST_F(OutputPlaceTest, ACsvExportIntoAReadOnlyFolderTellsToCopyThePicture)
+{
+    openColorWindow(TestPicture::withColors(5));
+    model.strAnalysedFileName = ReadOnlyFolder + "/picture.bmp";
+    button(countColor, "cmdFileOutput")->click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[1].text,
+        writeFailureText(WriteFailure::Create, ReadOnlyFolder + "/PixelColorNumber.csv")
+            + QStringLiteral("\r\n") + ReadOnlyFolderHint);
+}
+
+TEST(OutputFailureTextTest, AddsTheHintOnlyForAnExistingFolderThatCannotBeWritten)
+{
+    QTemporaryDir folder;
+    const QString failure = QStringLiteral("ファイル「ColorData.csv」を作成できません。\r\n/x");
+    EXPECT_EQ(outputFailureText(failure, ReadOnlyFolder),
+        failure + QStringLiteral("\r\n") + ReadOnlyFolderHint);
+    EXPECT_EQ(outputFailureText(failure, folder.path()), failure);
+    EXPECT_EQ(outputFailureText(failure, folder.filePath("gone")), failure);
+}
+
+TEST(OutputFailureTextTest, APdfThatCannotBeWrittenGetsTheHint)
+{
+    ScriptedDialogs dialogs;
+    const FileWriteError error(WriteFailure::Create, ReadOnlyFolder + "/ColorSample.pdf");
+    showFailure(dialogs, error);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text,
+        QString::fromUtf8(error.what()) + QStringLiteral("\r\n") + ReadOnlyFolderHint);
 }
