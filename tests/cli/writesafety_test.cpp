@@ -20,6 +20,28 @@ std::function<void()> limitFileSize(rlim_t bytes)
     };
 }
 
+// Exports with the option into a folder holding an earlier file of that name,
+// the file size capped at limit bytes.
+void expectEarlierFileKept(const char *option, const QString &name, rlim_t limit)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier file");
+    earlier.close();
+
+    const CliRun run
+        = runCli({"export", samplePath("landscape.bmp"), option, "--out", folder.path()},
+            limitFileSize(limit));
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("ファイル「%1」を書き込めません。").arg(name)))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(path), QByteArray("an earlier file"));
+    EXPECT_EQ(entriesOf(folder.path()), QStringList {name});
+}
+
 } // namespace
 
 TEST(CliWriteSafety, AFailedPdfKeepsTheEarlierFileAndLeavesNoTemporaryFile)
@@ -34,43 +56,12 @@ TEST(CliWriteSafety, AFailedPdfKeepsTheEarlierFileAndLeavesNoTemporaryFile)
     // Half-way through the pages, and within the document's last bytes.
     for (const qint64 limit : {size / 2, size - 16}) {
         SCOPED_TRACE(limit);
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath("ColorMatrixAll.pdf");
-        QFile earlier(pdf);
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write("an earlier print");
-        earlier.close();
-
-        const CliRun run
-            = runCli({"export", samplePath("landscape.bmp"), "--matrix", "--out", folder.path()},
-                limitFileSize(rlim_t(limit)));
-        EXPECT_EQ(run.exitCode, 4);
-        EXPECT_TRUE(
-            run.err.contains(QStringLiteral("ファイル「ColorMatrixAll.pdf」を書き込めません。")))
-            << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(pdf)) << run.err.toStdString();
-        EXPECT_EQ(fileBytes(pdf), QByteArray("an earlier print"));
-        EXPECT_EQ(entriesOf(folder.path()), QStringList {"ColorMatrixAll.pdf"});
+        expectEarlierFileKept("--matrix", "ColorMatrixAll.pdf", rlim_t(limit));
     }
 }
 
 TEST(CliWriteSafety, ACsvFileCutShortInItsLastBytesKeepsTheEarlierFile)
 {
-    QTemporaryDir folder;
-    const QString csv = folder.filePath("PixelColorNumber.csv");
-    QFile earlier(csv);
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("an earlier export");
-    earlier.close();
-
     // landscape.bmp's PixelColorNumber.csv has 46,590 bytes.
-    const CliRun run
-        = runCli({"export", samplePath("landscape.bmp"), "--csv", "--out", folder.path()},
-            limitFileSize(46590 - 10));
-    EXPECT_EQ(run.exitCode, 4);
-    EXPECT_TRUE(
-        run.err.contains(QStringLiteral("ファイル「PixelColorNumber.csv」を書き込めません。")))
-        << run.err.toStdString();
-    EXPECT_EQ(fileBytes(csv), QByteArray("an earlier export"));
-    EXPECT_EQ(entriesOf(folder.path()), QStringList {"PixelColorNumber.csv"});
+    expectEarlierFileKept("--csv", "PixelColorNumber.csv", 46590 - 10);
 }
