@@ -1,15 +1,16 @@
 #include "overviewsheet.h"
 
 #include "blockcounts.h"
+#include "colorvalue.h"
 #include "modshared.h"
 #include "pagesetup.h"
 #include "printsurface.h"
 
+#include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QPointF>
-#include <QRect>
 #include <algorithm>
-#include <array>
 #include <iterator>
 
 namespace {
@@ -57,32 +58,25 @@ int32_t cellColor(const modShared &model, int color)
 
 void printCells(PrintSurface &surface, const modShared &model)
 {
-    // Runs of equal cells along a row, gathered by colour number: one box per run
-    // keeps the document small, and one colour after another spares the printer
-    // a change of colour for nearly every box.
-    std::array<QList<QRect>, modShared::MaxColors + 1> runs;
+    // One picture of 19,200 pixels rather than as many boxes: a fraction of the
+    // document and of the time.
+    QImage cells(PixelColorMatrix::Columns, PixelColorMatrix::Rows, QImage::Format_RGB32);
+    QList<QPoint> unnumbered;
     for (int row = 1; row <= PixelColorMatrix::Rows; ++row) {
-        int runStart = 1;
         for (int column = 1; column <= PixelColorMatrix::Columns; ++column) {
             const int color = model.intPixelColor(row, column);
-            if (column < PixelColorMatrix::Columns && model.intPixelColor(row, column + 1) == color)
-                continue;
             if (color < 0 || color > modShared::MaxColors)
                 throw IndexError();
-            runs[color].append(QRect(runStart - 1, row - 1, column - runStart + 1, 1));
-            runStart = column + 1;
+            const int32_t value = cellColor(model, color);
+            cells.setPixel(column - 1, row - 1,
+                qRgb(colorvalue::red(value), colorvalue::green(value), colorvalue::blue(value)));
+            if (color == 0)
+                unnumbered.append(QPoint(column - 1, row - 1));
         }
     }
-    for (int color = 0; color <= modShared::MaxColors; ++color) {
-        for (const QRect &run : runs[color]) {
-            surface.line(run.x(), MapTop + run.y(), run.width(), 1, cellColor(model, color),
-                LineOption::BoxFilled);
-        }
-    }
-    for (const QRect &run : runs[0]) {
-        for (int column = run.left(); column <= run.right(); ++column)
-            drawCross(surface, column, MapTop + run.y(), 1);
-    }
+    surface.picture(0, MapTop, PixelColorMatrix::Columns, PixelColorMatrix::Rows, cells);
+    for (const QPoint &cell : std::as_const(unnumbered))
+        drawCross(surface, cell.x(), MapTop + cell.y(), 1);
 }
 
 void printGrid(PrintSurface &surface)

@@ -117,12 +117,7 @@ void PainterSurface::line(double x, double y, double width, double height,
         ? QColor(colorvalue::red(*color), colorvalue::green(*color), colorvalue::blue(*color))
         : ForegroundColor;
     painter();
-    const QPointF corner = toDevice(m_coordinates.toMillimetres(QPointF(x, y)));
-    const QSizeF extent = toDevice(m_coordinates.toMillimetres(QSizeF(width, height)));
-    // Both corners at whole dots, so that boxes sharing an edge still share it.
-    const QRectF box = QRectF(
-        toWholeDots(corner), toWholeDots(corner + QPointF(extent.width(), extent.height())))
-                           .normalized();
+    const QRectF box = deviceBox(x, y, width, height);
     if (option == LineOption::Box) {
         if (lineColor != m_outlineColor && !m_outlines.isEmpty())
             drawGathered();
@@ -136,6 +131,26 @@ void PainterSurface::line(double x, double y, double width, double height,
         drawGathered();
     m_fillColor = lineColor;
     m_fills.append(box);
+}
+
+void PainterSurface::picture(double x, double y, double width, double height, const QImage &image)
+{
+    QPainter &page = painter();
+    drawGathered();
+    // Kept lossless: a JPEG would blur the cells' colours into one another.
+    page.setRenderHint(QPainter::LosslessImageRendering);
+    page.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    page.drawImage(deviceBox(x, y, width, height), image);
+}
+
+QRectF PainterSurface::deviceBox(double x, double y, double width, double height) const
+{
+    const QPointF corner = toDevice(m_coordinates.toMillimetres(QPointF(x, y)));
+    const QSizeF extent = toDevice(m_coordinates.toMillimetres(QSizeF(width, height)));
+    // Both corners at whole dots, so that boxes sharing an edge still share it.
+    return QRectF(
+        toWholeDots(corner), toWholeDots(corner + QPointF(extent.width(), extent.height())))
+        .normalized();
 }
 
 void PainterSurface::drawGathered()

@@ -53,6 +53,7 @@ public:
     void print(const QList<PrintItem> &items) override;
     void line(double x, double y, double width, double height, std::optional<int32_t> color,
         LineOption option) override;
+    void picture(double x, double y, double width, double height, const QImage &image) override;
     void newPage() override { m_newPagePending = m_painter.isActive(); }
     void endDoc() override;
 
@@ -80,6 +81,8 @@ private:
     // The glyphs of a text at the current font, relative to its top-left corner.
     const QList<QGlyphRun> &shapedText(const QString &text);
     void drawGathered();
+    // The rectangle in device units, both corners at whole dots.
+    QRectF deviceBox(double x, double y, double width, double height) const;
     QPointF toDevice(QPointF point) const;
     QSizeF toDevice(QSizeF extent) const;
 

@@ -11,6 +11,7 @@
 
 #include "writefailure.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -85,6 +86,9 @@ public:
     virtual void line(double x, double y, double width, double height, std::optional<int32_t> color,
         LineOption option)
         = 0;
+    // The image stretched over the rectangle from (x, y) to (x + width,
+    // y + height), each pixel a sharp-edged cell: nothing smooths between them.
+    virtual void picture(double x, double y, double width, double height, const QImage &image) = 0;
     virtual void newPage() = 0;
     // Ends the document; a newPage() with nothing drawn after it adds no page.
     virtual void endDoc() = 0;

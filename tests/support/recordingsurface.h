@@ -35,6 +35,13 @@ public:
         LineOption option;
     };
 
+    struct Picture
+    {
+        int page;
+        QRectF rect;
+        QImage image;
+    };
+
     explicit RecordingSurface(QSizeF printableArea = A4PrintableArea);
 
     void setDocumentPath(const QString &path) override;
@@ -57,6 +64,10 @@ public:
     void print(const QList<PrintItem> &items) override;
     void line(double x, double y, double width, double height, std::optional<int32_t> color,
         LineOption option) override;
+    void picture(double x, double y, double width, double height, const QImage &image) override
+    {
+        pictures.append({pageForDrawing(), QRectF(x, y, width, height), image});
+    }
     void newPage() override { m_newPagePending = m_page > 0; }
     void endDoc() override;
 
@@ -64,6 +75,7 @@ public:
     QList<Box> boxesOnPage(int page) const;
     QList<Text> texts;
     QList<Box> boxes;
+    QList<Picture> pictures;
     // Page counts of the ended documents, the latest first.
     QList<int> endedDocuments;
     // The file name of the last document path, and the whole path.
