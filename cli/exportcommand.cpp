@@ -1,21 +1,13 @@
 #include "commandline.h"
 #include "commands.h"
 #include "csvwriter.h"
-#include "fontface.h"
-#include "matrixpages.h"
 #include "modshared.h"
-#include "overviewsheet.h"
-#include "pagesetup.h"
-#include "pdfsurface.h"
+#include "pagesmodule.h"
 #include "pictureanalysis.h"
-#include "piecelist.h"
-#include "printsurface.h"
-#include "samplesheet.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <memory>
 
@@ -53,30 +45,13 @@ bool checkOutputFolder(const QString &folder)
     return true;
 }
 
-// Runs one print into the PDF at path; reports a failure.
-template<typename Print>
-bool printPdf(PdfSurface &surface, int colorMode, const QString &path, Print print)
-{
-    try {
-        setUpPaper(surface, colorMode, path);
-        print();
-        return true;
-    } catch (const std::exception &error) {
-        printMessage(QString::fromUtf8(error.what()));
-        return false;
-    }
-}
-
-// Drawing text needs the GUI application; the offscreen platform needs no
-// display, and fonts then come through fontconfig.
+// Drawing text needs the GUI application, which the pages module makes.
 std::unique_ptr<QCoreApplication> createApplication(bool drawsPages, int &argc, char *argv[])
 {
     if (!drawsPages)
         return std::make_unique<QCoreApplication>(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    registerFontSubstitutes();
-    return application;
+    auto *create = pagesFunction<CreateGuiApplicationFunction>("tessamapCreateGuiApplication");
+    return std::unique_ptr<QCoreApplication>(create ? create(&argc, argv) : nullptr);
 }
 
 } // namespace
@@ -132,8 +107,10 @@ int runExport(int argc, char *argv[])
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
 
-    const auto application
-        = createApplication(printsSample || printsMatrix || onePage || printsOverview, argc, argv);
+    const bool drawsPages = printsSample || printsMatrix || onePage || printsOverview;
+    const auto application = createApplication(drawsPages, argc, argv);
+    if (!application)
+        return ExitBroken;
     const QString picture = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
     modShared model;
     int colorMax = 0;
@@ -152,33 +129,27 @@ int runExport(int argc, char *argv[])
             printMessage(result.message);
         writeFailed |= !result.ok();
     }
-    PdfSurface surface;
-    if (printsSample) {
-        writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
-            folder.filePath(QString::fromLatin1(ColorSampleDocumentName)),
-            [&] { printColorSample(surface, model, colorMax); });
-    }
-    if ((printsMatrix || onePage) && blockHasUnnumberedCell(model, 0, 0)) {
-        // The matrix window refuses such a picture, and so do its prints.
-        printMessage(QStringLiteral("32色を越えているため処理できません。\n") + picture);
-        refused = true;
-    } else {
-        if (printsMatrix) {
-            writeFailed |= !printPdf(surface, PrintSurface::ColorModeMonochrome,
-                folder.filePath(QString::fromLatin1(MatrixAllDocumentName)),
-                [&] { printMatrixAll(surface, model); });
-        }
+    if (drawsPages) {
+        PagesRequest request;
+        request.model = &model;
+        request.colorMax = colorMax;
+        request.picture = picture;
+        request.folder = folder;
+        request.sampleSheet = printsSample;
+        request.matrix = printsMatrix;
+        request.overview = printsOverview;
+        request.onePage = onePage.has_value();
         if (onePage) {
-            writeFailed |= !printPdf(surface, PrintSurface::ColorModeMonochrome,
-                folder.filePath(matrixPageDocumentName(onePage->x, onePage->y)),
-                [&] { printMatrixPage(surface, model, onePage->x, onePage->y); });
+            request.blockX = onePage->x;
+            request.blockY = onePage->y;
         }
-    }
-    if (printsOverview) {
-        // Shows unnumbered cells as such, so it is never refused for them.
-        writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
-            folder.filePath(QString::fromLatin1(OverviewDocumentName)),
-            [&] { printOverview(surface, model); });
+        PagesOutcome outcome;
+        const auto printPages = pagesFunction<PrintPagesFunction>("tessamapPrintPages");
+        if (!printPages)
+            return ExitBroken;
+        printPages(&request, &outcome);
+        writeFailed |= outcome.writeFailed;
+        refused = outcome.refused;
     }
     if (writeFailed)
         return ExitWriteFailed;

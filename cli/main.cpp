@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "commands.h"
+#include "pagesmodule.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,8 +31,10 @@ int main(int argc, char *argv[])
         return runExport(argc, argv);
     if (std::strcmp(command, "list") == 0)
         return runList(argc, argv);
-    if (std::strcmp(command, "prepare") == 0)
-        return runPrepare(argc, argv);
+    if (std::strcmp(command, "prepare") == 0) {
+        const auto prepare = pagesFunction<RunPrepareFunction>("tessamapRunPrepare");
+        return prepare ? prepare(argc, argv) : ExitBroken;
+    }
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
         printOutput(overviewHelp());
         return ExitDone;

@@ -1,0 +1,48 @@
+// The pages module: the part of tessamap-cli that draws PDF pages and prepares
+// pictures. It needs Qt Gui and the image libraries, whose loading is most of a
+// short run's time, so the program loads it only for the commands that use it;
+// `list` and `export --csv` start with Qt Core alone.
+#pragma once
+
+#include <QDir>
+#include <QFunctionPointer>
+#include <QString>
+
+class QCoreApplication;
+struct modShared;
+
+// The PDF prints of one export, into folder.
+struct PagesRequest
+{
+    const modShared *model = nullptr;
+    int colorMax = 0;
+    QString picture; // absolute path, for messages
+    QDir folder;
+    bool sampleSheet = false;
+    bool matrix = false;
+    bool overview = false;
+    bool onePage = false;
+    int blockX = 0;
+    int blockY = 0;
+};
+
+struct PagesOutcome
+{
+    bool writeFailed = false;
+    bool refused = false; // the matrix prints, by the top-left block rule
+};
+
+// The module's entry points, looked up by these names.
+extern "C" {
+using CreateGuiApplicationFunction = QCoreApplication *(int *argc, char **argv);
+using PrintPagesFunction = void(const PagesRequest *request, PagesOutcome *outcome);
+using RunPrepareFunction = int(int argc, char **argv);
+}
+
+// The entry point of the module beside the program (the build) or in its
+// library folder (installed); null, after a message, when it cannot be loaded.
+QFunctionPointer pagesEntry(const char *name);
+template<typename Function> Function *pagesFunction(const char *name)
+{
+    return reinterpret_cast<Function *>(pagesEntry(name));
+}

@@ -1,0 +1,81 @@
+// The entry points of the pages module (see pagesmodule.h): the GUI
+// application that drawing text needs, the export's PDF prints, and prepare.
+#include "commandline.h"
+#include "commands.h"
+#include "fontface.h"
+#include "matrixpages.h"
+#include "modshared.h"
+#include "overviewsheet.h"
+#include "pagesetup.h"
+#include "pagesmodule.h"
+#include "pdfsurface.h"
+#include "piecelist.h"
+#include "samplesheet.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+// Runs one print into the PDF at path; reports a failure.
+template<typename Print>
+bool printPdf(PdfSurface &surface, int colorMode, const QString &path, Print print)
+{
+    try {
+        setUpPaper(surface, colorMode, path);
+        print();
+        return true;
+    } catch (const std::exception &error) {
+        printMessage(QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT QCoreApplication *tessamapCreateGuiApplication(int *argc, char **argv)
+{
+    // The offscreen platform needs no display, and fonts then come through fontconfig.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto *application = new QGuiApplication(*argc, argv);
+    registerFontSubstitutes();
+    return application;
+}
+
+extern "C" Q_DECL_EXPORT void tessamapPrintPages(const PagesRequest *request, PagesOutcome *outcome)
+{
+    const modShared &model = *request->model;
+    const QDir &folder = request->folder;
+    PdfSurface surface;
+    if (request->sampleSheet) {
+        outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
+            folder.filePath(QString::fromLatin1(ColorSampleDocumentName)),
+            [&] { printColorSample(surface, model, request->colorMax); });
+    }
+    if ((request->matrix || request->onePage) && blockHasUnnumberedCell(model, 0, 0)) {
+        // The matrix window refuses such a picture, and so do its prints.
+        printMessage(QStringLiteral("32色を越えているため処理できません。\n") + request->picture);
+        outcome->refused = true;
+    } else {
+        if (request->matrix) {
+            outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeMonochrome,
+                folder.filePath(QString::fromLatin1(MatrixAllDocumentName)),
+                [&] { printMatrixAll(surface, model); });
+        }
+        if (request->onePage) {
+            outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeMonochrome,
+                folder.filePath(matrixPageDocumentName(request->blockX, request->blockY)),
+                [&] { printMatrixPage(surface, model, request->blockX, request->blockY); });
+        }
+    }
+    if (request->overview) {
+        // Shows unnumbered cells as such, so it is never refused for them.
+        outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
+            folder.filePath(QString::fromLatin1(OverviewDocumentName)),
+            [&] { printOverview(surface, model); });
+    }
+}
+
+extern "C" Q_DECL_EXPORT int tessamapRunPrepare(int argc, char **argv)
+{
+    return runPrepare(argc, argv);
+}
