@@ -39,8 +39,9 @@ using PrintPagesFunction = void(const PagesRequest *request, PagesOutcome *outco
 using RunPrepareFunction = int(int argc, char **argv);
 }
 
-// The entry point of the module beside the program (the build) or in its
-// library folder (installed); null, after a message, when it cannot be loaded.
+// The entry point of the module beside the program (the build) or in
+// lib/tessamap/modules (installed); null, after a message, when it cannot be
+// loaded.
 QFunctionPointer pagesEntry(const char *name);
 template<typename Function> Function *pagesFunction(const char *name)
 {
