@@ -1,9 +1,23 @@
 #include "commandline.h"
 
-#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
+
+// Installs the translation baseName_<language>.qm from folder, if the
+// locale's language has one.
+void installTranslation(
+    QCoreApplication &application, const QString &baseName, const QString &folder)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale::system(), baseName, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
 
 void ignoreQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
@@ -41,24 +55,30 @@ QString versionText()
                           "There is NO WARRANTY, to the extent permitted by law.");
 }
 
-QString exitCodesText()
+std::unique_ptr<QCoreApplication> createCommandApplication()
 {
-    return QStringLiteral("Exit status:\n"
-                          "  0  done\n"
-                          "  1  usage error\n"
-                          "  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is\n"
-                          "     written), or the matrix prints were refused because the top-left\n"
-                          "     block holds a pixel without a colour number (the other outputs\n"
-                          "     are still written)\n"
-                          "  3  the picture is unreadable or broken; nothing is written\n"
-                          "  4  an output could not be written (wins over 2)");
+    static int argc = 1;
+    static char name[] = "tessamap-cli";
+    static char *argv[] = {name, nullptr};
+    auto application = std::make_unique<QCoreApplication>(argc, argv);
+    // Ours is embedded in the program, so the build and the package find it alike.
+    installTranslation(
+        *application, QStringLiteral("tessamap-cli"), QStringLiteral(":/translations"));
+    installTranslation(
+        *application, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return application;
 }
 
 std::optional<int> parseCommandLine(
     QCommandLineParser &parser, int argc, char *argv[], int positionalCount)
 {
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own help option has no translation of its text.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QCoreApplication::translate("tessamap-cli", "Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("tessamap-cli", "Show the version and licence."));
+    parser.addOptions({help, version});
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -67,12 +87,6 @@ std::optional<int> parseCommandLine(
         return ExitUsage;
     }
     if (parser.isSet(help)) {
-        // The help text names the program from the application's arguments:
-        // its bare name, not the path it was started by.
-        int nameOnly = 1;
-        char name[] = "tessamap-cli";
-        char *arguments[] = {name, nullptr};
-        QCoreApplication application(nameOnly, arguments);
         printOutput(parser.helpText());
         return ExitDone;
     }

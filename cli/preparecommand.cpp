@@ -7,20 +7,6 @@
 
 namespace {
 
-QString prepareExitCodesText()
-{
-    return QStringLiteral(
-        "Exit status:\n"
-        "  0  done\n"
-        "  1  usage error, also when OUTPUT names INPUT (directly or through a link)\n"
-        "  2  refused: the picture's header claims more than 50 megapixels\n"
-        "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
-        "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
-        "     (reported with its line number)\n"
-        "  4  the output could not be written\n"
-        "Nothing is written unless the exit status is 0.");
-}
-
 std::optional<prepare::Fit> parseFit(const QString &text)
 {
     if (text == QLatin1String("crop"))
@@ -67,41 +53,56 @@ int exitCode(prepare::PrepareResult::Status status)
 
 int runPrepare(int argc, char *argv[])
 {
+    const auto application = createCommandApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral(
-            "Turns any picture Qt reads (PNG, JPEG, GIF, BMP, WebP, TIFF, ...) into a\n"
-            "picture Tessamap takes: 160x120 pixels, at most N colours, 24-bit BMP. The\n"
-            "picture is turned upright by its EXIF orientation, scaled in linear light and\n"
-            "reduced with libimagequant; with --palette its colours are taken from the\n"
-            "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
-            "colour difference from the scaled picture (with --dither, after a blur of\n"
-            "one pixel, as the mosaic looks from a step back).\n\n")
-        + prepareExitCodesText());
-    parser.addPositionalArgument(QStringLiteral("prepare"), QStringLiteral("The command."));
+    parser.setApplicationDescription(QCoreApplication::translate("prepare",
+        "Turns any picture Qt reads (PNG, JPEG, GIF, BMP, WebP, TIFF, ...) into a\n"
+        "picture Tessamap takes: 160x120 pixels, at most N colours, 24-bit BMP. The\n"
+        "picture is turned upright by its EXIF orientation, scaled in linear light and\n"
+        "reduced with libimagequant; with --palette its colours are taken from the\n"
+        "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
+        "colour difference from the scaled picture (with --dither, after a blur of\n"
+        "one pixel, as the mosaic looks from a step back).\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  usage error, also when OUTPUT does not end in .bmp or names INPUT\n"
+        "     (directly or through a link)\n"
+        "  2  refused: the picture's header claims more than 50 megapixels\n"
+        "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
+        "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
+        "     (reported with its line number)\n"
+        "  4  the output could not be written\n"
+        "Nothing is written unless the exit status is 0."));
     parser.addPositionalArgument(
-        QStringLiteral("input"), QStringLiteral("The picture to prepare."));
+        QStringLiteral("prepare"), QCoreApplication::translate("prepare", "The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("input"), QCoreApplication::translate("prepare", "The picture to prepare."));
     parser.addPositionalArgument(QStringLiteral("output"),
-        QStringLiteral("The BMP file to write; an existing file is replaced once the new one "
-                       "is complete."));
+        QCoreApplication::translate("prepare",
+            "The BMP file to write, its name ending in .bmp; an existing file is replaced once "
+            "the new one is complete."));
     const QCommandLineOption colors(QStringLiteral("colors"),
-        QStringLiteral("At most <n> colours, 1 to 32 (default 32)."), QStringLiteral("n"),
-        QStringLiteral("32"));
+        QCoreApplication::translate("prepare", "At most <n> colours, 1 to 32 (default 32)."),
+        QStringLiteral("n"), QStringLiteral("32"));
     const QCommandLineOption palette(QStringLiteral("palette"),
-        QStringLiteral("Use only colours of <file>: a GIMP palette (.gpl) or CSV lines "
-                       "R,G,B[,name], UTF-8."),
+        QCoreApplication::translate("prepare",
+            "Use only colours of <file>: a GIMP palette (.gpl) or CSV lines R,G,B[,name], "
+            "UTF-8."),
         QStringLiteral("file"));
     const QCommandLineOption dither(QStringLiteral("dither"),
-        QStringLiteral("Mix colours by error diffusion (Floyd-Steinberg). Off by default: "
-                       "scattered single pieces are harder to lay."));
+        QCoreApplication::translate("prepare",
+            "Mix colours by error diffusion (Floyd-Steinberg). Off by default: scattered "
+            "single pieces are harder to lay."));
     const QCommandLineOption fit(QStringLiteral("fit"),
-        QStringLiteral("crop: fill 160x120 and keep the middle (default); pad: the whole "
-                       "picture, the rest in the background colour; stretch: ignore the "
-                       "aspect ratio."),
+        QCoreApplication::translate("prepare",
+            "crop: fill 160x120 and keep the middle (default); pad: the whole picture, the "
+            "rest in the background colour; stretch: ignore the aspect ratio."),
         QStringLiteral("mode"), QStringLiteral("crop"));
     const QCommandLineOption background(QStringLiteral("background"),
-        QStringLiteral("Colour under transparent parts and around a padded picture, "
-                       "RRGGBB (default FFFFFF, white)."),
+        QCoreApplication::translate("prepare",
+            "Colour under transparent parts and around a padded picture, RRGGBB (default "
+            "FFFFFF, white)."),
         QStringLiteral("RRGGBB"), QStringLiteral("FFFFFF"));
     parser.addOptions({colors, palette, dither, fit, background});
     if (const auto code = parseCommandLine(parser, argc, argv, 3))
@@ -132,9 +133,15 @@ int runPrepare(int argc, char *argv[])
     options.dither = parser.isSet(dither);
     options.paletteFile = parser.value(palette);
 
-    QCoreApplication application(argc, argv);
     const QString input = parser.positionalArguments().at(1);
     const QString output = parser.positionalArguments().at(2);
+    // The windows open only .bmp files: a picture of another name would be hidden.
+    if (!output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
+        printMessage(QStringLiteral("出力ファイルの名前は .bmp で終わるようにしてください"
+                                    "（Tessamap は BMP ファイルを開きます）: ")
+            + output);
+        return ExitUsage;
+    }
     const prepare::PrepareResult result = prepare::preparePicture(input, output, options);
     if (result.status != prepare::PrepareResult::Status::Done) {
         printMessage(prepare::prepareFailureText(result, input, output, options.paletteFile));

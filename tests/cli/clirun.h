@@ -19,6 +19,8 @@ QProcessEnvironment environmentWithoutDisplay();
 
 // childSetUp runs in the child before the program starts (resource limits).
 CliRun runCli(const QStringList &arguments, const std::function<void()> &childSetUp = {});
+// In the given environment instead.
+CliRun runCli(const QStringList &arguments, const QProcessEnvironment &environment);
 
 QString samplePath(const QString &name);
 QByteArray fileBytes(const QString &path);
