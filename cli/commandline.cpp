@@ -9,14 +9,14 @@ namespace {
 
 // Installs the translation baseName_<language>.qm from folder, if the
 // locale's language has one.
-void installTranslation(
+bool installTranslation(
     QCoreApplication &application, const QString &baseName, const QString &folder)
 {
     auto *translator = new QTranslator(&application);
     if (translator->load(QLocale::system(), baseName, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 void ignoreQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
@@ -62,10 +62,12 @@ std::unique_ptr<QCoreApplication> createCommandApplication()
     static char *argv[] = {name, nullptr};
     auto application = std::make_unique<QCoreApplication>(argc, argv);
     // Ours is embedded in the program, so the build and the package find it alike.
-    installTranslation(
-        *application, QStringLiteral("tessamap-cli"), QStringLiteral(":/translations"));
-    installTranslation(
-        *application, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts (the parser's headings and errors) follow in the same
+    // language only, so that a help is never half in another.
+    if (installTranslation(
+            *application, QStringLiteral("tessamap-cli"), QStringLiteral(":/translations")))
+        installTranslation(*application, QStringLiteral("qtbase"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return application;
 }
 
