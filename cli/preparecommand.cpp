@@ -123,8 +123,9 @@ int runPrepare(int argc, char *argv[])
         QStringLiteral("At most <n> colours, 1 to 32 (default 32)."), QStringLiteral("n"),
         QStringLiteral("32"));
     const QCommandLineOption palette(QStringLiteral("palette"),
-        QStringLiteral("Use only colours of <file>: a GIMP palette (.gpl) or CSV lines "
-                       "R,G,B[,name], UTF-8."),
+        QStringLiteral("Use only colours of <file>, the best <n> of them: a GIMP palette (.gpl) "
+                       "or CSV lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour "
+                       "used with its number and name."),
         QStringLiteral("file"));
     const QCommandLineOption dither(QStringLiteral("dither"),
         QStringLiteral("Mix colours by error diffusion (Floyd-Steinberg). Off by default: "
