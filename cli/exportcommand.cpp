@@ -1,8 +1,10 @@
+#include "colornames.h"
 #include "commandline.h"
 #include "commands.h"
 #include "csvwriter.h"
 #include "modshared.h"
 #include "pagesmodule.h"
+#include "paletteoption.h"
 #include "pictureanalysis.h"
 
 #include <QCoreApplication>
@@ -73,7 +75,8 @@ int runExport(int argc, char *argv[])
         "     written), or the matrix prints were refused because the top-left\n"
         "     block holds a pixel without a colour number (the other outputs\n"
         "     are still written)\n"
-        "  3  the picture is unreadable or broken; nothing is written\n"
+        "  3  the picture or the palette file is unreadable or broken; nothing is\n"
+        "     written\n"
         "  4  an output could not be written (wins over 2)"));
     parser.addPositionalArgument(
         QStringLiteral("export"), QCoreApplication::translate("export", "The command."));
@@ -98,7 +101,13 @@ int runExport(int argc, char *argv[])
         QCoreApplication::translate("export",
             "The overview for laying the picture as a group, ColorMatrixOverview.pdf: a colour "
             "map of all blocks, then the pieces each block needs."));
-    parser.addOptions({out, csv, sampleSheet, matrix, block, overview});
+    const QCommandLineOption palette(QStringLiteral("palette"),
+        QCoreApplication::translate("export",
+            "With --overview, begin its lists with a key of every colour named by the colour of "
+            "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
+            "wrong palette line stops with status 3."),
+        QStringLiteral("file"));
+    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -123,6 +132,12 @@ int runExport(int argc, char *argv[])
         application.reset();
         application = createGuiApplication(argc, argv);
         if (!application)
+            return ExitBroken;
+    }
+    std::optional<QList<PaletteColor>> paletteColors;
+    if (parser.isSet(palette)) {
+        paletteColors = readPaletteOption(parser.value(palette));
+        if (!paletteColors)
             return ExitBroken;
     }
     const QString picture = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
@@ -152,6 +167,8 @@ int runExport(int argc, char *argv[])
         request.sampleSheet = printsSample;
         request.matrix = printsMatrix;
         request.overview = printsOverview;
+        if (paletteColors)
+            request.colorNames = colorNames(model, colorMax, *paletteColors);
         request.onePage = onePage.has_value();
         if (onePage) {
             request.blockX = onePage->x;

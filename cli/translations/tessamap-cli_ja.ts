@@ -4,37 +4,6 @@
 <context>
     <name>export</name>
     <message>
-        <source>Writes what the colour and matrix windows write for the picture: the three CSV
-files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages
-(ColorMatrixAll.pdf). The options choose some of them; without one, all are
-written. Existing files of the same names are replaced only once the new file
-is complete.
-
-Exit status:
-  0  done
-  1  usage error
-  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
-     written), or the matrix prints were refused because the top-left
-     block holds a pixel without a colour number (the other outputs
-     are still written)
-  3  the picture is unreadable or broken; nothing is written
-  4  an output could not be written (wins over 2)</source>
-        <translation>「使用色数のカウント」と「色番号表」の画面が書き出すものを、その画像に
-ついて書き出します: 3 つの CSV ファイル、色見本（ColorSample.pdf）、
-色番号表の全 192 ページ（ColorMatrixAll.pdf）。オプションでその一部を
-選べます。どれも指定しなければ、すべて書き出します。同じ名前のファイルが
-あれば、新しいファイルができあがってから置き換えます。
-
-終了ステータス:
-  0  完了
-  1  使い方の誤り
-  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
-     または、左上のブロックに色番号のない画素があるため、色番号表の
-     印刷を拒否しました（ほかのものは書き出します）
-  3  画像を読めないか、壊れています。何も書き出しません
-  4  書き出せないものがありました（2 より優先）</translation>
-    </message>
-    <message>
         <source>The command.</source>
         <translation>コマンド。</translation>
     </message>
@@ -44,8 +13,8 @@ Exit status:
     </message>
     <message>
         <source>Write into &lt;folder&gt;, which must exist (default: the picture&apos;s folder).</source>
-        <translation>&lt;folder&gt; に書き出します。そのフォルダーがあらかじめ必要です
-（既定: 画像のフォルダー）。</translation>
+        <translation>&lt;folder&gt; に書き出します。そのフォルダーが
+あらかじめ必要です（既定: 画像のフォルダー）。</translation>
     </message>
     <message>
         <source>PixelColorNumber.csv, ColorData.csv and ColorCount.csv.</source>
@@ -68,6 +37,47 @@ ColorMatrix_C7.pdf として。</translation>
         <source>The overview for laying the picture as a group, ColorMatrixOverview.pdf: a colour map of all blocks, then the pieces each block needs.</source>
         <translation>みんなで並べるための一覧、ColorMatrixOverview.pdf:
 全ブロックの色の地図と、ブロックごとに必要なピース。</translation>
+    </message>
+    <message>
+        <source>Writes what the colour and matrix windows write for the picture: the three CSV
+files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages
+(ColorMatrixAll.pdf). The options choose some of them; without one, all are
+written. Existing files of the same names are replaced only once the new file
+is complete.
+
+Exit status:
+  0  done
+  1  usage error
+  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
+     written), or the matrix prints were refused because the top-left
+     block holds a pixel without a colour number (the other outputs
+     are still written)
+  3  the picture or the palette file is unreadable or broken; nothing is
+     written
+  4  an output could not be written (wins over 2)</source>
+        <translation>「使用色数のカウント」と「色番号表」の画面が書き出すものを、その画像に
+ついて書き出します: 3 つの CSV ファイル、色見本（ColorSample.pdf）、
+色番号表の全 192 ページ（ColorMatrixAll.pdf）。オプションでその一部を
+選べます。どれも指定しなければ、すべて書き出します。同じ名前のファイルが
+あれば、新しいファイルができあがってから置き換えます。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り
+  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
+     または、左上のブロックに色番号のない画素があるため、色番号表の
+     印刷を拒否しました（ほかのものは書き出します）
+  3  画像またはパレットファイルを読めないか、壊れています。何も
+     書き出しません
+  4  書き出せないものがありました（2 より優先）</translation>
+    </message>
+    <message>
+        <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]). A wrong palette line stops with status 3.</source>
+        <translation>--overview の一覧の初めに、全色の凡例を付けます。
+各色には、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）で RGB の値がまったく同じ色の名前を付けます。
+パレットの行が誤っていれば、終了ステータス 3 で
+止まります。</translation>
     </message>
 </context>
 <context>
@@ -99,14 +109,21 @@ Exit status:
   0  done
   1  usage error
   2  refused: the picture is not a 24-bit 160x120 BMP
-  3  the picture is unreadable or broken</source>
+  3  the picture or the palette file is unreadable or broken</source>
         <translation>その画像に必要なピースの数を、色番号ごとに 1 行で表示します。
 
 終了ステータス:
   0  完了
   1  使い方の誤り
   2  拒否: 24bit、160×120 の BMP 画像ではありません
-  3  画像を読めないか、壊れています</translation>
+  3  画像またはパレットファイルを読めないか、壊れています</translation>
+    </message>
+    <message>
+        <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]); with --json, adds &quot;name&quot;. A wrong palette line stops with status 3.</source>
+        <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）で RGB の値がまったく同じ色の名前を付けます。
+--json では &quot;name&quot; を加えます。パレットの行が誤って
+いれば、終了ステータス 3 で止まります。</translation>
     </message>
 </context>
 <context>
@@ -167,11 +184,6 @@ libimagequant で減色します。--palette では、手持ちのピースの�
         <translation>最大 &lt;n&gt; 色、1 から 32（既定 32）。</translation>
     </message>
     <message>
-        <source>Use only colours of &lt;file&gt;: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8.</source>
-        <translation>&lt;file&gt; の色だけを使います: GIMP パレット（.gpl）
-または R,G,B[,名前] の CSV 行、UTF-8。</translation>
-    </message>
-    <message>
         <source>Mix colours by error diffusion (Floyd-Steinberg). Off by default: scattered single pieces are harder to lay.</source>
         <translation>誤差拡散（Floyd–Steinberg）で色を混ぜます。
 既定ではオフ: 散らばった 1 枚ずつのピースは
@@ -187,6 +199,13 @@ stretch: 縦横比を無視する。</translation>
         <source>Colour under transparent parts and around a padded picture, RRGGBB (default FFFFFF, white).</source>
         <translation>透明な部分の下と、pad で余った周りの色、RRGGBB
 （既定 FFFFFF、白）。</translation>
+    </message>
+    <message>
+        <source>Use only colours of &lt;file&gt;, the best &lt;n&gt; of them: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour used with its number and name.</source>
+        <translation>&lt;file&gt; の色だけを使い、その中から最もよい &lt;n&gt; 色を
+選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
+CSV 行、UTF-8 または Shift-JIS。使った色を番号と
+名前付きで表示します。</translation>
     </message>
 </context>
 <context>

@@ -42,9 +42,11 @@ TEST(CliHelp, JapaneseUnderAJapaneseLocaleAndEnglishOtherwiseWithTheSameOptions)
     } commands[] = {
         {{"--help"}, {}, "Commands:"},
         {{"export", "--help"},
-            {"-o", "--out", "--csv", "--sample-sheet", "--matrix", "--block", "--overview"},
+            {"-o", "--out", "--csv", "--sample-sheet", "--matrix", "--block", "--overview",
+                "--palette"},
             "wins over 2"},
-        {{"list", "-h"}, {"--json", "--blocks"}, "3  the picture is unreadable or broken\n"},
+        {{"list", "-h"}, {"--json", "--blocks", "--palette"},
+            "3  the picture or the palette file is unreadable or broken\n"},
         {{"prepare", "--help"}, {"--colors", "--palette", "--dither", "--fit", "--background"},
             "does not end in .bmp"},
     };
