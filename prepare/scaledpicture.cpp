@@ -1,5 +1,7 @@
 #include "scaledpicture.h"
 
+#include "heifpicture.h"
+
 #include <QColorSpace>
 #include <QColorTransform>
 #include <QFileInfo>
@@ -101,26 +103,23 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
     return canvas;
 }
 
-} // namespace
-
-ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+// Any picture but a HEIF-family one, through Qt's image plugins; sets the
+// status and source size in result where it fails.
+QImage readWithQt(
+    const QString &path, const Geometry &geometry, bool reducedDecode, ScaledPicture &result)
 {
-    ScaledPicture result;
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        return result;
     // Qt's allocation limit stays in force for what the header does not tell.
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         result.status = LoadStatus::Unreadable;
-        return result;
+        return {};
     }
     const QSize stored = reader.size();
     result.sourceSize = stored;
     if (stored.isValid() && qint64(stored.width()) * stored.height() > MaxSourcePixels) {
         result.status = LoadStatus::TooLarge;
-        return result;
+        return {};
     }
     if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
         // The EXIF orientation turns the picture only after decoding, while
@@ -137,10 +136,31 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
                 QSize(stored.width() / result.reduction, stored.height() / result.reduction));
     }
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.isNull())
         result.status = LoadStatus::Unreadable;
+    return image;
+}
+
+} // namespace
+
+ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+{
+    ScaledPicture result;
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
         return result;
+    QImage image;
+    if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
+        HeifPicture decoded = readHeifPicture(path);
+        result.status = decoded.status;
+        result.sourceSize = decoded.sourceSize;
+        result.format = heifFormatName(heif);
+        image = std::move(decoded.image);
+    } else {
+        image = readWithQt(path, geometry, reducedDecode, result);
     }
+    if (image.isNull())
+        return result;
 
     QImage scaled;
     QPoint offset;

@@ -1,4 +1,4 @@
-// Any picture Qt reads, brought to the 160 x 120 pixels of a Tessamap picture:
+// Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a Tessamap picture:
 // turned upright by its EXIF orientation, cropped, padded or stretched, each
 // pixel the average of its source area in linear light, and transparency laid
 // over a background colour. Pictures whose header claims more than 50
@@ -32,6 +32,7 @@ enum class LoadStatus {
     CannotOpen, // missing, not a regular file, or not readable
     TooLarge, // the header claims more than MaxSourcePixels
     Unreadable, // empty, truncated, or a format Qt cannot read
+    NoDecoder, // a HEIF-family file whose codec this build of libheif lacks
 };
 
 struct ScaledPicture
@@ -40,6 +41,7 @@ struct ScaledPicture
     QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
     int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+    QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 
 // reducedDecode lets libjpeg decode a JPEG at 1/2, 1/4 or 1/8 of its size where
