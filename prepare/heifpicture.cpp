@@ -5,6 +5,7 @@
 #include <QColorSpace>
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
 #include <libheif/heif.h>
 #include <memory>
 
@@ -41,6 +42,7 @@ void releaseImage(void *image)
 // want them across all 16. Alpha, where the picture has none, is opaque.
 void widenSamples(uchar *data, int stride, QSize size, int bits, bool alpha)
 {
+    bits = std::clamp(bits, 9, 16);
     const auto widen = [bits](quint16 value) {
         return quint16((value << (16 - bits)) | (value >> (2 * bits - 16)));
     };
@@ -103,8 +105,10 @@ HeifPicture decodePrimary(const heif_image_handle *handle)
     const heif_error error
         = heif_decode_image(handle, &decoded, heif_colorspace_RGB, chroma, options.get());
     if (error.code != heif_error_Ok) {
+        // No decoder plugin for the codec, or a codec this libheif does not know.
         if (error.code == heif_error_Unsupported_feature
-            && error.subcode == heif_suberror_Unsupported_codec)
+            && (error.subcode == heif_suberror_Unsupported_codec
+                || error.subcode == heif_suberror_Unsupported_image_type))
             result.status = LoadStatus::NoDecoder;
         return result;
     }

@@ -1,8 +1,9 @@
-// Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a Tessamap picture:
-// turned upright by its EXIF orientation, cropped, padded or stretched, each
-// pixel the average of its source area in linear light, and transparency laid
-// over a background colour. Pictures whose header claims more than 50
-// megapixels are refused before anything is decoded.
+// Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a
+// Tessamap picture: turned upright by its EXIF orientation (a HEIF-family
+// photo by its own transformations), cropped, padded or stretched, each pixel
+// the average of its source area in linear light, and transparency laid over
+// a background colour. Pictures whose header claims more than 50 megapixels
+// are refused before anything is decoded.
 #pragma once
 
 #include <QImage>

@@ -193,3 +193,21 @@ TEST_F(HeifPictureTest, RefusesHugeDimensionsBeforeDecoding)
     EXPECT_EQ(result.sourceSize, QSize(10000, 10000));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
 }
+
+TEST_F(HeifPictureTest, NamesTheFormatWhoseDecoderIsMissing)
+{
+    // The image item's codec changed to VVC, which libheif 1.15 cannot decode.
+    QByteArray heic = readAll(
+        encode(savePng(QStringLiteral("sample.png"), sample()), QStringLiteral("sample.heic")));
+    const qsizetype type = heic.indexOf("hvc1");
+    ASSERT_GT(type, 0);
+    heic.replace(type, 4, "vvc1");
+    writeAll(path(QStringLiteral("vvc.heic")), heic);
+    const PrepareResult result
+        = preparePicture(path(QStringLiteral("vvc.heic")), path(QStringLiteral("out.bmp")), {});
+    EXPECT_EQ(result.status, PrepareResult::Status::NoDecoder);
+    EXPECT_EQ(prepareFailureText(result, QStringLiteral("vvc.heic"), {}, {}),
+        QStringLiteral("HEIC形式の画像を読み込めません（この環境にはHEICのデコーダーがありません）"
+                       "。\nvvc.heic"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
+}
