@@ -99,7 +99,7 @@ HeifPicture decodePrimary(const heif_image_handle *handle)
     const DecodingOptions options(heif_decoding_options_alloc(), &heif_decoding_options_free);
     if (!options)
         return result;
-    // A missing tile or a damaged stream fails instead of leaving a hole.
+    // Invalid input fails rather than being decoded as well as it goes.
     options->strict_decoding = 1;
     heif_image *decoded = nullptr;
     const heif_error error
