@@ -1,6 +1,7 @@
 #include "scaledpicture.h"
 
 #include "heifpicture.h"
+#include "linearreduction.h"
 
 #include <QColorSpace>
 #include <QColorTransform>
@@ -156,11 +157,25 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         result.sourceSize = decoded.sourceSize;
         result.format = heifFormatName(heif);
         image = std::move(decoded.image);
+        // HEVC and AV1 have no reduced decode: average the decoded picture
+        // down in linear light by the most that keeps two pixels per target
+        // pixel each way, before the smooth scaling takes it to 160 x 120.
+        if (reducedDecode && !image.isNull()) {
+            const QSizeF target = wholeScaledSize(image.size(), geometry.fit);
+            result.reduction = std::max(1,
+                int(std::min(
+                    image.width() / (2 * target.width()), image.height() / (2 * target.height()))));
+            if (result.reduction > 1)
+                image = reduceInLinearLight(image, result.reduction);
+        }
     } else {
         image = readWithQt(path, geometry, reducedDecode, result);
     }
-    if (image.isNull())
+    if (image.isNull()) {
+        if (result.status == LoadStatus::Ok)
+            result.status = LoadStatus::Unreadable;
         return result;
+    }
 
     QImage scaled;
     QPoint offset;

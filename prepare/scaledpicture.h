@@ -41,12 +41,15 @@ struct ScaledPicture
     LoadStatus status = LoadStatus::CannotOpen;
     QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
-    int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+    // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction; for a HEIC or AVIF,
+    // any whole number: the decoded picture was averaged down by it
+    int reduction = 1;
     QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 
 // reducedDecode lets libjpeg decode a JPEG at 1/2, 1/4 or 1/8 of its size where
-// that still leaves at least two source pixels per target pixel each way.
+// that still leaves at least two source pixels per target pixel each way, and
+// averages a decoded HEIC or AVIF down in linear light by the same rule.
 ScaledPicture loadScaledPicture(
     const QString &path, const Geometry &geometry = {}, bool reducedDecode = true);
 

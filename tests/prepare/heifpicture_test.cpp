@@ -101,29 +101,47 @@ TEST(HeifFormatTest, IsToldByTheFtypBrands)
 
 TEST_F(HeifPictureTest, ComesOutAsThePngRouteDoes)
 {
-    QImage halfTransparent = sample().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < 120; ++y)
-        for (int x = 0; x < 80; ++x)
+    // 640 x 480 pictures are averaged down by 2 after decoding, 160 x 120 ones not.
+    const QImage large = sample().scaled(640, 480);
+    QImage halfTransparent = large.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 320; ++x)
             halfTransparent.setPixel(x, y, qRgba(0, 0, 0, 0));
-    const QString srgb = savePng(QStringLiteral("sample.png"), sample());
-    const QString deep
+    // Black and white squares of 2 x 2 pixels: half the light is sRGB 188, not 128.
+    QImage checkers(640, 480, QImage::Format_RGB888);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            checkers.setPixel(x, y, (x / 2 + y / 2) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const QString small = savePng(QStringLiteral("sample.png"), sample());
+    const QString smallDeep
         = savePng(QStringLiteral("sample16.png"), sample().convertToFormat(QImage::Format_RGBX64));
+    const QString big = savePng(QStringLiteral("large.png"), large);
+    const QString bigDeep
+        = savePng(QStringLiteral("large16.png"), large.convertToFormat(QImage::Format_RGBX64));
     const QString alpha = savePng(QStringLiteral("alpha.png"), halfTransparent);
+    const QString squares = savePng(QStringLiteral("checkers.png"), checkers);
+    const QStringList bits10 {QStringLiteral("-b"), QStringLiteral("10")};
+    const QStringList bits12 {QStringLiteral("-b"), QStringLiteral("12")};
+    const QStringList lossless {
+        QStringLiteral("-L"), QStringLiteral("-p"), QStringLiteral("chroma=444")};
     const struct
     {
         QString png, name;
         QStringList options;
     } cases[] = {
-        {srgb, QStringLiteral("sample.heic"), {}},
-        {srgb, QStringLiteral("sample.avif"), {}},
-        {deep, QStringLiteral("sample10.heic"), {QStringLiteral("-b"), QStringLiteral("10")}},
-        {deep, QStringLiteral("sample12.avif"), {QStringLiteral("-b"), QStringLiteral("12")}},
-        {alpha, QStringLiteral("alpha.heic"), {}},
+        {small, QStringLiteral("sample.heic"), {}},
+        {small, QStringLiteral("sample.avif"), {}},
+        {smallDeep, QStringLiteral("sample12.avif"), bits12},
+        {big, QStringLiteral("large.heic"), {}},
+        {bigDeep, QStringLiteral("large10.heic"), bits10},
+        {alpha, QStringLiteral("alpha.avif"), {}},
+        {squares, QStringLiteral("checkers.heic"), lossless},
     };
     for (const auto &[png, name, options] : cases) {
         const QString heif
             = encode(png, name, QStringList {QStringLiteral("-q"), QStringLiteral("90")} + options);
-        // About 1 is barely visible; a wrong bit depth or channel order is far above 10.
+        // About 1 is barely visible; a wrong bit depth, channel order or
+        // averaging in sRGB values is far above 5.
         EXPECT_LT(difference(heif, png), 1.5) << qPrintable(name);
     }
 }
