@@ -40,6 +40,14 @@ int jpegReduction(QSize stored, QSizeF target)
     return 1;
 }
 
+// The largest whole factor that leaves at least two pixels per target pixel
+// in both directions.
+int linearReduction(QSize size, QSizeF target)
+{
+    return std::max(1,
+        int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
+}
+
 // The middle of the picture in the 4:3 shape of the target.
 QRect middleRect(QSize size)
 {
@@ -157,14 +165,11 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         result.sourceSize = decoded.sourceSize;
         result.format = heifFormatName(heif);
         image = std::move(decoded.image);
-        // HEVC and AV1 have no reduced decode: average the decoded picture
-        // down in linear light by the most that keeps two pixels per target
-        // pixel each way, before the smooth scaling takes it to 160 x 120.
+        // HEVC and AV1 have no reduced decode: the decoded picture is
+        // averaged down before the smooth scaling takes it to 160 x 120.
         if (reducedDecode && !image.isNull()) {
-            const QSizeF target = wholeScaledSize(image.size(), geometry.fit);
-            result.reduction = std::max(1,
-                int(std::min(
-                    image.width() / (2 * target.width()), image.height() / (2 * target.height()))));
+            result.reduction
+                = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
             if (result.reduction > 1)
                 image = reduceInLinearLight(image, result.reduction);
         }
