@@ -30,6 +30,7 @@ struct PrepareResult
         TooLarge, // see LoadStatus
         CannotOpen,
         Unreadable,
+        NoDecoder, // a HEIC or AVIF photo this build cannot decode; format names it
         PaletteUnusable, // palette tells why
         ReductionFailed, // libimagequant gave no colours
         CreateFailed, // the output file could not be created
@@ -38,6 +39,7 @@ struct PrepareResult
 
     Status status = Status::Done;
     QSize sourceSize; // for TooLarge
+    QString format; // for NoDecoder
     PaletteFile palette;
     QImage reference; // the scaled picture before colour reduction
     QImage picture; // the picture written

@@ -1,5 +1,8 @@
 #include "scaledpicture.h"
 
+#include "heifpicture.h"
+#include "linearreduction.h"
+
 #include <QColorSpace>
 #include <QColorTransform>
 #include <QFileInfo>
@@ -35,6 +38,14 @@ int jpegReduction(QSize stored, QSizeF target)
             return reduction;
     }
     return 1;
+}
+
+// The largest whole factor that leaves at least two pixels per target pixel
+// in both directions.
+int linearReduction(QSize size, QSizeF target)
+{
+    return std::max(1,
+        int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
 }
 
 // The middle of the picture in the 4:3 shape of the target.
@@ -101,26 +112,23 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
     return canvas;
 }
 
-} // namespace
-
-ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+// Any picture but a HEIF-family one, through Qt's image plugins; sets the
+// status and source size in result where it fails.
+QImage readWithQt(
+    const QString &path, const Geometry &geometry, bool reducedDecode, ScaledPicture &result)
 {
-    ScaledPicture result;
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        return result;
     // Qt's allocation limit stays in force for what the header does not tell.
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         result.status = LoadStatus::Unreadable;
-        return result;
+        return {};
     }
     const QSize stored = reader.size();
     result.sourceSize = stored;
     if (stored.isValid() && qint64(stored.width()) * stored.height() > MaxSourcePixels) {
         result.status = LoadStatus::TooLarge;
-        return result;
+        return {};
     }
     if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
         // The EXIF orientation turns the picture only after decoding, while
@@ -137,8 +145,40 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
                 QSize(stored.width() / result.reduction, stored.height() / result.reduction));
     }
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.isNull())
         result.status = LoadStatus::Unreadable;
+    return image;
+}
+
+} // namespace
+
+ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+{
+    ScaledPicture result;
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return result;
+    QImage image;
+    if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
+        HeifPicture decoded = readHeifPicture(path);
+        result.status = decoded.status;
+        result.sourceSize = decoded.sourceSize;
+        result.format = heifFormatName(heif);
+        image = std::move(decoded.image);
+        // HEVC and AV1 have no reduced decode: the decoded picture is
+        // averaged down before the smooth scaling takes it to 160 x 120.
+        if (reducedDecode && !image.isNull()) {
+            result.reduction
+                = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
+            if (result.reduction > 1)
+                image = reduceInLinearLight(image, result.reduction);
+        }
+    } else {
+        image = readWithQt(path, geometry, reducedDecode, result);
+    }
+    if (image.isNull()) {
+        if (result.status == LoadStatus::Ok)
+            result.status = LoadStatus::Unreadable;
         return result;
     }
 

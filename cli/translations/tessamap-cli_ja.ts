@@ -129,43 +129,6 @@ CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 <context>
     <name>prepare</name>
     <message>
-        <source>Turns any picture Qt reads (PNG, JPEG, GIF, BMP, WebP, TIFF, ...) into a
-picture Tessamap takes: 160x120 pixels, at most N colours, 24-bit BMP. The
-picture is turned upright by its EXIF orientation, scaled in linear light and
-reduced with libimagequant; with --palette its colours are taken from the
-colours of your pieces. Prints the number of colours and the mean CIEDE2000
-colour difference from the scaled picture (with --dither, after a blur of
-one pixel, as the mosaic looks from a step back).
-
-Exit status:
-  0  done
-  1  usage error, also when OUTPUT does not end in .bmp or names INPUT
-     (directly or through a link)
-  2  refused: the picture&apos;s header claims more than 50 megapixels
-  3  the picture or the palette file is unusable: missing, unreadable, empty,
-     truncated or in a format Qt cannot read, or a palette line is wrong
-     (reported with its line number)
-  4  the output could not be written
-Nothing is written unless the exit status is 0.</source>
-        <translation>Qt が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF など）からでも、
-Tessamap で使える画像を作ります: 160×120 画素、最大 N 色、24bit の BMP。
-画像は EXIF の向きの情報で正しい向きにし、リニアな光で縮小して、
-libimagequant で減色します。--palette では、手持ちのピースの色から色を
-選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
-（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
-
-終了ステータス:
-  0  完了
-  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT と
-     同じファイルのとき（直接またはリンクで）も
-  2  拒否: 画像のヘッダーが 5000 万画素より大きいと書いています
-  3  画像またはパレットファイルが使えません: 見つからない、読めない、
-     空、途中で切れている、Qt が読めない形式、またはパレットの行の誤り
-     （行番号を表示します）
-  4  書き出せませんでした
-終了ステータスが 0 でなければ、何も書き出しません。</translation>
-    </message>
-    <message>
         <source>The command.</source>
         <translation>コマンド。</translation>
     </message>
@@ -206,6 +169,45 @@ stretch: 縦横比を無視する。</translation>
 選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
 CSV 行、UTF-8 または Shift-JIS。使った色を番号と
 名前付きで表示します。</translation>
+    </message>
+    <message>
+        <source>Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,
+AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,
+24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
+AVIF by their own rotation and mirror), scaled in linear light and
+reduced with libimagequant; with --palette its colours are taken from the
+colours of your pieces. Prints the number of colours and the mean CIEDE2000
+colour difference from the scaled picture (with --dither, after a blur of
+one pixel, as the mosaic looks from a step back).
+
+Exit status:
+  0  done
+  1  usage error, also when OUTPUT does not end in .bmp or names INPUT
+     (directly or through a link)
+  2  refused: the picture&apos;s header claims more than 50 megapixels
+  3  the picture or the palette file is unusable: missing, unreadable, empty,
+     truncated or in a format Qt cannot read, or a palette line is wrong
+     (reported with its line number)
+  4  the output could not be written
+Nothing is written unless the exit status is 0.</source>
+        <translation>Qt か libheif が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、
+AVIF など）からでも、Tessamap で使える画像を作ります: 160×120 画素、
+最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
+それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
+libimagequant で減色します。--palette では、手持ちのピースの色から色を
+選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
+（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT と
+     同じファイルのとき（直接またはリンクで）も
+  2  拒否: 画像のヘッダーが 5000 万画素より大きいと書いています
+  3  画像またはパレットファイルが使えません: 見つからない、読めない、
+     空、途中で切れている、Qt が読めない形式、またはパレットの行の誤り
+     （行番号を表示します）
+  4  書き出せませんでした
+終了ステータスが 0 でなければ、何も書き出しません。</translation>
     </message>
 </context>
 <context>
