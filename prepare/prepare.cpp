@@ -52,14 +52,19 @@ ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geom
 }
 
 // Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
-// header; an indexed image would become a 4- or 8-bit BMP instead.
+// header; an indexed image would become a 4- or 8-bit BMP instead. The
+// resolution fields would follow the screen where there is one: fixed at the
+// 100 dpi written without one, every front end writes the same bytes.
 PrepareResult::Status writePreparedPicture(const QImage &picture, const QString &path)
 {
+    QImage written = picture;
+    written.setDotsPerMeterX(3937);
+    written.setDotsPerMeterY(3937);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return PrepareResult::Status::CreateFailed;
     QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture) || !file.commit())
+    if (!writer.write(written) || !file.commit())
         return PrepareResult::Status::WriteFailed;
     return PrepareResult::Status::Done;
 }
