@@ -146,7 +146,7 @@ int runPrepare(int argc, char *argv[])
         QStringLiteral("Brightness, -100 to 100 (default 0): adds n/2 to CIELAB L*."),
         QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption contrast(QStringLiteral("contrast"),
-        QStringLiteral("Contrast, -100 to 100 (default 0): L* moves from 50 by (1 + n/100)."),
+        QStringLiteral("Contrast, -100 to 100 (default 0): L* - 50 times (1 + n/100)."),
         QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption saturation(QStringLiteral("saturation"),
         QStringLiteral("Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100)."),
