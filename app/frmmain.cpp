@@ -18,7 +18,8 @@
 
 namespace {
 
-// The design's filter first and selected; the second opens the photo window.
+// The BMP filter first and selected, its files taken as they always were; the
+// second opens the photo window.
 const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
     QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)")};
 constexpr int PhotoFilter = 1;
@@ -73,6 +74,9 @@ void frmMain::openPhoto(const QString &path)
 
 void frmMain::openChosenFile(const QString &path)
 {
+    // A picture saved in the photo window after this window was closed opens it again.
+    if (!isLoaded())
+        showForm();
     // The picture's folder becomes the working directory, so CSV files and PDF
     // prints land beside the picture.
     QDir::setCurrent(QFileInfo(path).absolutePath());

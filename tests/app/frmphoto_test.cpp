@@ -247,6 +247,13 @@ TEST_F(PhotoWindowTest, RefusesToSaveOntoThePhotoAndKeepsAnEarlierFileWhenTheWri
         << dialogs.messages[0].text.toStdString();
     EXPECT_TRUE(photo.isLoaded());
     EXPECT_TRUE(model.strFileName.isEmpty());
+
+    // Saved with the main window closed, the picture opens it again.
+    save(earlier);
+    EXPECT_FALSE(photo.isLoaded());
+    EXPECT_TRUE(mainWindow.isLoaded());
+    EXPECT_EQ(model.strFileName, earlier);
+    EXPECT_EQ(QFileInfo(earlier).size(), 57654);
 }
 
 TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)
@@ -290,6 +297,15 @@ TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)
             EXPECT_EQ(text(mainWindow, "lblFileName"), FilePlaceholder);
         }
     }
+
+    // A wrong palette line gets the command line's message and changes nothing.
+    const QString shownPalette = text(photo, "lblPalette");
+    dialogs.fileChoices.push_back(write("bad.csv", "1,2,3\n4,5,six\n"));
+    button(photo, "cmdPalette")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(folder.filePath("bad.csv")));
+    EXPECT_EQ(text(photo, "lblPalette"), shownPalette);
+    EXPECT_FALSE(command().contains("--palette"));
 }
 
 // A runner that keeps each job until the test answers it.
