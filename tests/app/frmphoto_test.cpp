@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "photocommand.h"
 #include "photoframeview.h"
 #include "windowfixture.h"
 
@@ -101,6 +102,7 @@ TEST_F(PhotoWindowTest, TheFilterChosenDecidesTheRoadAndThePhotoRoadLeavesTheMai
         photo.unloadForm();
         choosePhoto(path);
         EXPECT_TRUE(photo.isLoaded()) << path.toStdString();
+        EXPECT_EQ(photo.windowTitle(), QStringLiteral("写真から作る"));
         EXPECT_TRUE(command().contains(path)) << command().toStdString();
         EXPECT_TRUE(model.strFileName.isEmpty());
         EXPECT_EQ(text(mainWindow, "lblFileName"), FilePlaceholder);
@@ -201,6 +203,15 @@ TEST_F(PhotoWindowTest, SavesTheBytesOfTheCommandItShowsAndHandsThePictureToTheM
     EXPECT_TRUE(button(mainWindow, "cmdCountColor")->isEnabled());
     EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
+}
+
+TEST(PhotoCommandTest, QuotesNamesForTheShellOnlyWhereNeeded)
+{
+    prepare::PrepareOptions options;
+    options.adjustments.contrast = -30;
+    EXPECT_EQ(prepareCommandLine(options, "/tmp/作品 集/it's.jpg", "/tmp/out.bmp"),
+        QStringLiteral("tessamap-cli prepare --contrast -30 '/tmp/作品 集/it'\\''s.jpg' "
+                       "/tmp/out.bmp"));
 }
 
 TEST_F(PhotoWindowTest, EnterInTheColourCountSavesUnderThePhotosName)
