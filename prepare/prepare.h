@@ -29,8 +29,8 @@ struct PrepareResult
 {
     enum class Status {
         Done,
-        OutputIsInput, // the output path names the input file, also through links
-        OutputIsPalette, // the output path names the palette file, also through links
+        OutputIsInput, // the output path names the input file, also through any link
+        OutputIsPalette, // the output path names the palette file, also through any link
         TooLarge, // see LoadStatus
         RegionOutside, // the region does not lie inside the picture
         CannotOpen,
