@@ -88,6 +88,7 @@ bool frmPhoto::openPhoto(const QString &path)
     m_path = QFileInfo(path).absoluteFilePath();
     m_source = source;
     m_decoded = {decoded};
+    m_shown = {};
     m_preview = fitted(decoded.image, ShownSize);
     if (isLoaded())
         showPhoto();
@@ -220,6 +221,9 @@ void frmPhoto::requestResult()
     request.newest = m_newest;
     request.source = m_source;
     request.decoded = m_decoded;
+    request.scaledPlan = m_shown.decoded.plan;
+    request.scaledGeometry = m_shown.geometry;
+    request.scaled = m_shown.scaled;
     request.geometry = settings.geometry;
     request.adjustments = settings.adjustments;
     request.reduction = {settings.colors, settings.dither, m_paletteColors};

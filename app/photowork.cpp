@@ -4,6 +4,7 @@ PhotoResult computePhoto(const PhotoRequest &request)
 {
     PhotoResult result;
     result.generation = request.generation;
+    result.geometry = request.geometry;
     if (request.newest && *request.newest != request.generation) {
         result.skipped = true;
         return result;
@@ -15,7 +16,10 @@ PhotoResult computePhoto(const PhotoRequest &request)
         = kept != request.decoded.end() ? *kept : prepare::decodePicture(request.source, plan);
     if (result.decoded.status != prepare::LoadStatus::Ok)
         return result;
-    result.reduced = prepare::reduceDecoded(
-        result.decoded, request.geometry, request.adjustments, request.reduction);
+    const bool scaledBefore = !request.scaled.isNull() && request.scaledPlan == plan
+        && request.scaledGeometry == request.geometry;
+    result.scaled
+        = scaledBefore ? request.scaled : prepare::scaleToPicture(result.decoded, request.geometry);
+    result.reduced = prepare::reduceScaled(result.scaled, request.adjustments, request.reduction);
     return result;
 }

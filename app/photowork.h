@@ -21,6 +21,11 @@ struct PhotoRequest
     // Decoded pictures kept by the window; one is used again when its plan is
     // the plan of this request's settings.
     QList<prepare::DecodedPicture> decoded;
+    // The scaled picture of an earlier result, used again when the plan and
+    // the geometry are still those it was made with.
+    prepare::DecodePlan scaledPlan;
+    prepare::Geometry scaledGeometry;
+    QImage scaled;
     prepare::Geometry geometry;
     prepare::Adjustments adjustments;
     prepare::ReductionOptions reduction;
@@ -31,6 +36,8 @@ struct PhotoResult
     int generation = 0;
     bool skipped = false; // superseded before it started
     prepare::DecodedPicture decoded; // the picture this result was made from
+    prepare::Geometry geometry;
+    QImage scaled; // as scaleToPicture made it from decoded and geometry
     prepare::ReducedPicture reduced;
 };
 

@@ -39,9 +39,15 @@ QList<ColorCount> colorCounts(const QImage &picture)
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
     const Adjustments &adjustments, const ReductionOptions &reduction)
 {
+    return reduceScaled(scaleToPicture(decoded, geometry), adjustments, reduction);
+}
+
+ReducedPicture reduceScaled(
+    const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction)
+{
     ReducedPicture result;
     const LabColor lab;
-    result.reference = adjusted(scaleToPicture(decoded, geometry), adjustments, lab);
+    result.reference = adjusted(scaled, adjustments, lab);
     result.picture = reduceColors(result.reference, reduction, lab);
     if (result.picture.isNull())
         return result;

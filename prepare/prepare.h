@@ -71,6 +71,9 @@ struct ReducedPicture
 // Every step after decoding: the part scaled, adjusted and reduced.
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
     const Adjustments &adjustments, const ReductionOptions &reduction);
+// The steps after scaling (scaleToPicture), for settings that leave the scaled picture as it is.
+ReducedPicture reduceScaled(
+    const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction);
 
 // Writes picture as the 24-bit BMP, through a temporary file: Done,
 // CreateFailed or WriteFailed, and an earlier file of that name kept on failure.

@@ -28,6 +28,8 @@ struct Geometry
     QRgb background = qRgb(255, 255, 255);
     // The part of the upright picture used, in its pixels; null for the whole.
     QRect region = {};
+
+    bool operator==(const Geometry &) const = default;
 };
 
 // The largest 4:3 rectangle in the middle of a picture of that size: what a

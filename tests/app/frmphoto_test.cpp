@@ -319,6 +319,22 @@ TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)
     EXPECT_FALSE(command().contains("--palette"));
 }
 
+TEST_F(PhotoWindowTest, OpeningAnotherPhotoOfTheSameSizeShowsThatPhoto)
+{
+    const QString first = savePhoto("first.png");
+    QImage inverted = photoLike();
+    inverted.invertPixels();
+    const QString second = folder.filePath("second.png");
+    ASSERT_TRUE(inverted.save(second));
+    const auto shown = [&] { return control(photo, "picResult")->pixmap().toImage(); };
+    ASSERT_TRUE(photo.openPhoto(first));
+    const QImage ofFirst = shown();
+    ASSERT_TRUE(photo.openPhoto(second));
+    EXPECT_NE(shown(), ofFirst);
+    ASSERT_TRUE(photo.openPhoto(first));
+    EXPECT_EQ(shown(), ofFirst);
+}
+
 // A runner that keeps each job until the test answers it.
 class HeldJobs
 {
