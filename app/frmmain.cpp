@@ -34,7 +34,7 @@ frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, 
     , m_photo(photo)
 {
     setObjectName(QStringLiteral("frmMain"));
-    connect(&m_photo, &frmPhoto::pictureSaved, this, &frmMain::openChosenFile);
+    connect(&m_photo, &frmPhoto::pictureSaved, this, &frmMain::showChosenFile);
 }
 
 void frmMain::Form_Load()
@@ -64,15 +64,10 @@ void frmMain::cmdGetFileName_Click()
     if (chosen->filterIndex == PhotoFilter)
         openPhoto(chosen->path);
     else
-        openChosenFile(chosen->path);
+        showChosenFile(chosen->path);
 }
 
-void frmMain::openPhoto(const QString &path)
-{
-    m_photo.openPhoto(path);
-}
-
-void frmMain::openChosenFile(const QString &path)
+void frmMain::showChosenFile(const QString &path)
 {
     // A picture saved in the photo window after this window was closed opens it again.
     if (!isLoaded())
@@ -95,6 +90,11 @@ void frmMain::openChosenFile(const QString &path)
         return;
     lblImgInfo->setText(shownText(headerInfoText(bitmap.header)));
     cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
+}
+
+void frmMain::openPhoto(const QString &path)
+{
+    m_photo.openPhoto(path);
 }
 
 void frmMain::cmdCountColor_Click()

@@ -17,11 +17,11 @@ class frmMain : public FormWindow
 public:
     frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo);
 
-    // The two roads of a chosen file. openChosenFile takes it as the picture
+    // The two roads of a chosen file. showChosenFile takes it as the picture
     // to work on, whatever it holds, exactly as the BMP filter of the file
     // dialog does; openPhoto opens the photo window on it and leaves this
     // window as it is until a picture made there is saved.
-    void openChosenFile(const QString &path);
+    void showChosenFile(const QString &path);
     void openPhoto(const QString &path);
 
 protected:
