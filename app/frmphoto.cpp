@@ -192,14 +192,14 @@ void frmPhoto::cmdPalette_Click()
         QStringLiteral("パレットファイル(*.gpl *.csv)"), QStringLiteral("*.gpl *.csv"));
     if (!chosen)
         return;
-    const prepare::PaletteFile palette = prepare::readPaletteFile(*chosen);
-    if (palette.status != prepare::PaletteFile::Status::Ok) {
-        showFailure(m_dialogs, prepare::paletteErrorText(palette, *chosen));
+    const PaletteFile palette = readPaletteFile(*chosen);
+    if (palette.status != PaletteFile::Status::Ok) {
+        showFailure(m_dialogs, paletteErrorText(palette, *chosen));
         return;
     }
     m_paletteFile = QFileInfo(*chosen).absoluteFilePath();
     m_paletteColors.clear();
-    for (const prepare::PaletteColor &color : palette.colors)
+    for (const PaletteColor &color : palette.colors)
         m_paletteColors.append(color.rgb);
     showPalette();
     settingsChanged();
