@@ -1,5 +1,7 @@
 #include "picturesource.h"
 
+#include "heifpicture.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -37,6 +39,11 @@ PictureSource openPictureSource(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
         return source;
+    if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
+        source.heifFormat = heifFormatName(heif);
+        source.status = LoadStatus::Ok;
+        return source;
+    }
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
@@ -59,6 +66,17 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
 {
     DecodedPicture result;
     result.plan = plan;
+    if (!source.heifFormat.isEmpty()) {
+        HeifPicture heif = readHeifPicture(source.path);
+        result.status = heif.status;
+        result.sourceSize = heif.sourceSize;
+        result.image = std::move(heif.image);
+        if (result.status == LoadStatus::Ok && result.image.isNull())
+            result.status = LoadStatus::Unreadable;
+        if (result.status == LoadStatus::Ok)
+            result.covered = result.image.rect();
+        return result;
+    }
     // Qt's allocation limit stays in force for what the header does not tell.
     QImageReader reader(source.path);
     reader.setAutoTransform(true);

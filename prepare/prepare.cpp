@@ -88,6 +88,8 @@ PrepareResult::Status prepareStatus(LoadStatus status)
         return PrepareResult::Status::Unreadable;
     case LoadStatus::RegionOutside:
         return PrepareResult::Status::RegionOutside;
+    case LoadStatus::NoDecoder:
+        return PrepareResult::Status::NoDecoder;
     }
     return PrepareResult::Status::Unreadable;
 }
@@ -127,6 +129,7 @@ PrepareResult preparePicture(
 
     const PictureSource source = openPictureSource(input);
     result.sourceSize = source.storedSize;
+    result.format = source.heifFormat;
     result.status = prepareStatus(source.status);
     if (result.status != PrepareResult::Status::Done)
         return result;
@@ -137,6 +140,8 @@ PrepareResult preparePicture(
     }
     const DecodedPicture decoded
         = decodePicture(source, decodePlan(source, options.geometry, options.reducedDecode));
+    if (decoded.sourceSize.isValid())
+        result.sourceSize = decoded.sourceSize;
     result.status = prepareStatus(decoded.status);
     if (result.status != PrepareResult::Status::Done)
         return result;
@@ -182,6 +187,11 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
         return QStringLiteral("画像ファイルを開けません。\n") + input;
     case PrepareResult::Status::Unreadable:
         return QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + input;
+    case PrepareResult::Status::NoDecoder:
+        return QStringLiteral(
+                   "%1形式の画像を読み込めません（この環境には%1のデコーダーがありません）。\n")
+                   .arg(result.format)
+            + input;
     case PrepareResult::Status::PaletteUnusable:
         return paletteErrorText(result.palette, paletteFile);
     case PrepareResult::Status::ReductionFailed:

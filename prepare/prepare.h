@@ -35,6 +35,7 @@ struct PrepareResult
         RegionOutside, // the region does not lie inside the picture
         CannotOpen,
         Unreadable,
+        NoDecoder, // a HEIC or AVIF photo this build cannot decode; format names it
         PaletteUnusable, // palette tells why
         ReductionFailed, // libimagequant gave no colours
         CreateFailed, // the output file could not be created
@@ -43,6 +44,7 @@ struct PrepareResult
 
     Status status = Status::Done;
     QSize sourceSize; // stored for TooLarge, upright for RegionOutside
+    QString format; // for NoDecoder
     PaletteFile palette;
     QImage reference; // the scaled and adjusted picture before colour reduction
     QImage picture; // the picture written

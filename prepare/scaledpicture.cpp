@@ -1,5 +1,7 @@
 #include "scaledpicture.h"
 
+#include "linearreduction.h"
+
 #include <QColorSpace>
 #include <QColorTransform>
 #include <QRgba64>
@@ -37,6 +39,14 @@ int jpegReduction(QSize part, QSizeF target)
             return reduction;
     }
     return 1;
+}
+
+// The largest whole factor that leaves at least two pixels per target pixel
+// in both directions.
+int linearReduction(QSize size, QSizeF target)
+{
+    return std::max(1,
+        int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
 }
 
 QSize paddedSize(QSize size)
@@ -125,6 +135,10 @@ QRect middleRect(QSize size)
 DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode)
 {
     DecodePlan plan;
+    if (!source.heifFormat.isEmpty()) {
+        plan.averageDown = reducedDecode;
+        return plan;
+    }
     const QSize upright = source.uprightSize();
     if (!upright.isValid())
         return plan;
@@ -149,6 +163,12 @@ QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
     const QRect part = decodedPart(decoded, geometry.region);
     if (part != image.rect())
         image = image.copy(part);
+    if (decoded.plan.averageDown) {
+        const int factor
+            = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
+        if (factor > 1)
+            image = reduceInLinearLight(image, factor);
+    }
 
     QImage scaled;
     QPoint offset;
@@ -193,6 +213,9 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     const DecodedPicture decoded
         = decodePicture(source, decodePlan(source, geometry, reducedDecode));
     result.reduction = decoded.plan.reduction;
+    result.format = source.heifFormat;
+    if (decoded.sourceSize.isValid())
+        result.sourceSize = decoded.sourceSize;
     result.status = decoded.status;
     if (decoded.status != LoadStatus::Ok)
         return result;

@@ -1,5 +1,6 @@
-// Any picture Qt reads, brought to the 160 x 120 pixels of a Tessamap picture:
-// turned upright by its EXIF orientation, the part of it that is used cropped,
+// Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a
+// Tessamap picture: turned upright by its EXIF orientation (a HEIF-family
+// photo by its own transformations), the part of it that is used cropped,
 // padded or stretched, each pixel the average of its source area in linear
 // light, and transparency laid over a background colour.
 #pragma once
@@ -39,8 +40,9 @@ QRect middleRect(QSize size);
 // The one rule of the decoded size: libjpeg's 1/2, 1/4 or 1/8 (where
 // reducedDecode allows it) where that still leaves at least two decoded pixels
 // per target pixel each way; for a small part of a large picture that needs
-// the full size, only that part. Front ends that keep a decoded picture decode
-// again when the plan for new settings differs.
+// the full size, only that part. A HEIC or AVIF, which has no reduced decode,
+// has its part averaged down in linear light by the same rule instead. Front ends that keep a
+// decoded picture decode again when the plan for new settings differs.
 DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode);
 
 // Whether the region lies inside the picture; any region does where the header
@@ -56,6 +58,7 @@ struct ScaledPicture
     QImage image; // as scaleToPicture gives it; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
     int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+    QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 
 ScaledPicture loadScaledPicture(

@@ -1,8 +1,10 @@
 #include "clirun.h"
+#include "heifencoder.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -80,6 +82,30 @@ TEST(CliPrepare, RefusesRegionsAndAdjustmentsOutOfRange)
             = runCli(QStringList {"prepare", samplePath("gradient40.bmp"), output} + c.options);
         EXPECT_EQ(run.exitCode, 1) << c.options.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(output));
+    }
+}
+
+// libheif's own English error text stays off standard error.
+TEST(CliPrepare, TruncatedHeicAndAvifExitThreeWithOurMessageOnly)
+{
+    QTemporaryDir folder;
+    const QString png = folder.filePath("sample.png");
+    ASSERT_TRUE(QImage(samplePath("landscape.bmp")).save(png));
+    for (const QString name : {"photo.heic", "photo.avif"}) {
+        const QString whole = folder.filePath(name);
+        ASSERT_EQ(encodeWithHeifEnc(png, whole), QString());
+        const QString cut = folder.filePath("cut-" + name);
+        QFile file(cut);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(fileBytes(whole).chopped(100));
+        file.close();
+        const QString output = folder.filePath("out.bmp");
+        const CliRun run = runCli({"prepare", cut, output});
+        EXPECT_EQ(run.exitCode, 3) << qPrintable(name);
+        EXPECT_EQ(run.err,
+            QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + cut
+                + "\n");
         EXPECT_FALSE(QFileInfo::exists(output));
     }
 }
