@@ -5,6 +5,7 @@
 #include "failuremessage.h"
 #include "formcontrols.h"
 #include "frmcountcolor.h"
+#include "frmphoto.h"
 #include "modshared.h"
 #include "pictureloader.h"
 
@@ -15,13 +16,25 @@
 #include <QPixmap>
 #include <QPushButton>
 
-frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor)
+namespace {
+
+// The BMP filter first and selected, its files taken as they always were; the
+// second opens the photo window.
+const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
+    QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)")};
+constexpr int PhotoFilter = 1;
+
+} // namespace
+
+frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo)
     : FormWindow(QStringLiteral("Tessamap Ver.1.2"), twipsSize(11835, 8160))
     , m_model(model)
     , m_dialogs(dialogs)
     , m_countColor(countColor)
+    , m_photo(photo)
 {
     setObjectName(QStringLiteral("frmMain"));
+    connect(&m_photo, &frmPhoto::pictureSaved, this, &frmMain::showChosenFile);
 }
 
 void frmMain::Form_Load()
@@ -44,14 +57,25 @@ QWidget *frmMain::firstFocus() const
 
 void frmMain::cmdGetFileName_Click()
 {
-    const auto chosen = m_dialogs.getOpenFileName(QCoreApplication::applicationDirPath(),
-        QStringLiteral("BMPファイル(*.bmp)"), QStringLiteral("*.bmp"));
+    const auto chosen
+        = m_dialogs.chooseOpenFile(QCoreApplication::applicationDirPath(), FileFilters);
     if (!chosen)
         return;
+    if (chosen->filterIndex == PhotoFilter)
+        openPhoto(chosen->path);
+    else
+        showChosenFile(chosen->path);
+}
+
+void frmMain::showChosenFile(const QString &path)
+{
+    // A picture saved in the photo window after this window was closed opens it again.
+    if (!isLoaded())
+        showForm();
     // The picture's folder becomes the working directory, so CSV files and PDF
     // prints land beside the picture.
-    QDir::setCurrent(QFileInfo(*chosen).absolutePath());
-    m_model.strFileName = *chosen;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    m_model.strFileName = path;
     lblFileName->setText(m_model.strFileName);
 
     // Any failure from here on ends the choice silently; what was done stays.
@@ -66,6 +90,11 @@ void frmMain::cmdGetFileName_Click()
         return;
     lblImgInfo->setText(shownText(headerInfoText(bitmap.header)));
     cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
+}
+
+void frmMain::openPhoto(const QString &path)
+{
+    m_photo.openPhoto(path);
 }
 
 void frmMain::cmdCountColor_Click()

@@ -8,13 +8,21 @@ class Dialogs;
 class QLabel;
 class QPushButton;
 class frmCountColor;
+class frmPhoto;
 struct modShared;
 
 class frmMain : public FormWindow
 {
     Q_OBJECT
 public:
-    frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor);
+    frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo);
+
+    // The two roads of a chosen file. showChosenFile takes it as the picture
+    // to work on, whatever it holds, exactly as the BMP filter of the file
+    // dialog does; openPhoto opens the photo window on it and leaves this
+    // window as it is until a picture made there is saved.
+    void showChosenFile(const QString &path);
+    void openPhoto(const QString &path);
 
 protected:
     void createControls(QWidget *form) override;
@@ -30,6 +38,7 @@ private:
     modShared &m_model;
     Dialogs &m_dialogs;
     frmCountColor &m_countColor;
+    frmPhoto &m_photo;
 
     QLabel *imgDisp = nullptr;
     QLabel *lblImgInfo = nullptr;

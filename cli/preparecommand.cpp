@@ -6,7 +6,9 @@
 #include "prepare.h"
 
 #include <QCoreApplication>
+#include <QRect>
 #include <QRegularExpression>
+#include <climits>
 
 namespace {
 
@@ -30,6 +32,35 @@ std::optional<QRgb> parseBackground(const QString &text)
     return 0xff000000u | match.captured(1).toUInt(nullptr, 16);
 }
 
+// X,Y,W,H: a corner inside the picture and a size of at least one pixel.
+std::optional<QRect> parseRegion(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+),(\\d+),(\\d+),(\\d+)$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool numeric = false;
+        values[i] = match.captured(i + 1).toInt(&numeric);
+        if (!numeric)
+            return std::nullopt;
+    }
+    if (values[2] < 1 || values[3] < 1 || values[0] > INT_MAX - values[2]
+        || values[1] > INT_MAX - values[3])
+        return std::nullopt;
+    return QRect(values[0], values[1], values[2], values[3]);
+}
+
+std::optional<int> parseAdjustment(const QString &text)
+{
+    bool numeric = false;
+    const int value = text.toInt(&numeric);
+    if (!numeric || value < -prepare::MaxAdjustment || value > prepare::MaxAdjustment)
+        return std::nullopt;
+    return value;
+}
+
 int exitCode(prepare::PrepareResult::Status status)
 {
     using Status = prepare::PrepareResult::Status;
@@ -37,6 +68,8 @@ int exitCode(prepare::PrepareResult::Status status)
     case Status::Done:
         return ExitDone;
     case Status::OutputIsInput:
+    case Status::OutputIsPalette:
+    case Status::RegionOutside:
         return ExitUsage;
     case Status::TooLarge:
         return ExitRefused;
@@ -103,8 +136,9 @@ int runPrepare(int argc, char *argv[])
         "\n"
         "Exit status:\n"
         "  0  done\n"
-        "  1  usage error, also when OUTPUT does not end in .bmp or names INPUT\n"
-        "     (directly or through a link)\n"
+        "  1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the\n"
+        "     palette file (directly or through a link), or when --region does not\n"
+        "     lie inside the picture\n"
         "  2  refused: the picture's header claims more than 50 megapixels\n"
         "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
         "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
@@ -142,7 +176,26 @@ int runPrepare(int argc, char *argv[])
             "Colour under transparent parts and around a padded picture, RRGGBB (default "
             "FFFFFF, white)."),
         QStringLiteral("RRGGBB"), QStringLiteral("FFFFFF"));
-    parser.addOptions({colors, palette, dither, fit, background});
+    const QCommandLineOption region(QStringLiteral("region"),
+        QCoreApplication::translate("prepare",
+            "Use only the part of the upright picture at X,Y (its top-left pixel) "
+            "of W x H pixels; with crop, its middle in 4:3 (default: the whole "
+            "picture)."),
+        QStringLiteral("X,Y,W,H"));
+    const QCommandLineOption brightness(QStringLiteral("brightness"),
+        QCoreApplication::translate(
+            "prepare", "Brightness, -100 to 100 (default 0): adds n/2 to CIELAB L*."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption contrast(QStringLiteral("contrast"),
+        QCoreApplication::translate(
+            "prepare", "Contrast, -100 to 100 (default 0): L* - 50 times (1 + n/100)."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption saturation(QStringLiteral("saturation"),
+        QCoreApplication::translate(
+            "prepare", "Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100)."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    parser.addOptions(
+        {colors, palette, dither, fit, background, region, brightness, contrast, saturation});
     if (const auto code = parseCommandLine(parser, argc, argv, 3))
         return *code;
 
@@ -168,6 +221,35 @@ int runPrepare(int argc, char *argv[])
         return ExitUsage;
     }
     options.geometry.background = *backgroundColor;
+    if (parser.isSet(region)) {
+        const auto part = parseRegion(parser.value(region));
+        if (!part) {
+            printMessage(QStringLiteral("--region は X,Y,幅,高さ の形（例: 0,0,400,300）で、"
+                                        "幅と高さを 1 以上にして指定してください: ")
+                + parser.value(region));
+            return ExitUsage;
+        }
+        options.geometry.region = *part;
+    }
+    struct AdjustmentOption
+    {
+        const QCommandLineOption &option;
+        const char *name;
+        int &value;
+    };
+    for (const AdjustmentOption &adjustment :
+        {AdjustmentOption {brightness, "明るさ", options.adjustments.brightness},
+            AdjustmentOption {contrast, "コントラスト", options.adjustments.contrast},
+            AdjustmentOption {saturation, "彩度", options.adjustments.saturation}}) {
+        const auto value = parseAdjustment(parser.value(adjustment.option));
+        if (!value) {
+            printMessage(QString::fromUtf8(adjustment.name)
+                + QStringLiteral("は -100 から 100 で指定してください: ")
+                + parser.value(adjustment.option));
+            return ExitUsage;
+        }
+        adjustment.value = *value;
+    }
     options.dither = parser.isSet(dither);
     options.paletteFile = parser.value(palette);
 

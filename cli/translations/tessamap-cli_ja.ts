@@ -182,8 +182,9 @@ one pixel, as the mosaic looks from a step back).
 
 Exit status:
   0  done
-  1  usage error, also when OUTPUT does not end in .bmp or names INPUT
-     (directly or through a link)
+  1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the
+     palette file (directly or through a link), or when --region does not
+     lie inside the picture
   2  refused: the picture&apos;s header claims more than 50 megapixels
   3  the picture or the palette file is unusable: missing, unreadable, empty,
      truncated or in a format Qt cannot read, or a palette line is wrong
@@ -200,14 +201,36 @@ libimagequant で減色します。--palette では、手持ちのピースの�
 
 終了ステータス:
   0  完了
-  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT と
-     同じファイルのとき（直接またはリンクで）も
+  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT か
+     パレットファイルと同じファイルのとき（直接またはリンクで）、--region が
+     画像の中に収まらないときも
   2  拒否: 画像のヘッダーが 5000 万画素より大きいと書いています
   3  画像またはパレットファイルが使えません: 見つからない、読めない、
      空、途中で切れている、Qt が読めない形式、またはパレットの行の誤り
      （行番号を表示します）
   4  書き出せませんでした
 終了ステータスが 0 でなければ、何も書き出しません。</translation>
+    </message>
+    <message>
+        <source>Use only the part of the upright picture at X,Y (its top-left pixel) of W x H pixels; with crop, its middle in 4:3 (default: the whole picture).</source>
+        <translation>正しい向きにした画像の、X,Y（左上の画素）から
+幅 W、高さ H 画素の部分だけを使います。crop では
+その中央の 4:3（既定: 画像全体）。</translation>
+    </message>
+    <message>
+        <source>Brightness, -100 to 100 (default 0): adds n/2 to CIELAB L*.</source>
+        <translation>明るさ、-100 から 100（既定 0）: CIELAB の L* に
+n/2 を足します。</translation>
+    </message>
+    <message>
+        <source>Contrast, -100 to 100 (default 0): L* - 50 times (1 + n/100).</source>
+        <translation>コントラスト、-100 から 100（既定 0）: L* − 50 を
+(1 + n/100) 倍にします。</translation>
+    </message>
+    <message>
+        <source>Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100).</source>
+        <translation>彩度、-100 から 100（既定 0）: a* と b* を
+(1 + n/100) 倍にします。</translation>
     </message>
 </context>
 <context>

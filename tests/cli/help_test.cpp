@@ -47,7 +47,9 @@ TEST(CliHelp, JapaneseUnderAJapaneseLocaleAndEnglishOtherwiseWithTheSameOptions)
             "wins over 2"},
         {{"list", "-h"}, {"--json", "--blocks", "--palette"},
             "3  the picture or the palette file is unreadable or broken\n"},
-        {{"prepare", "--help"}, {"--colors", "--palette", "--dither", "--fit", "--background"},
+        {{"prepare", "--help"},
+            {"--colors", "--palette", "--dither", "--fit", "--background", "--region",
+                "--brightness", "--contrast", "--saturation"},
             "does not end in .bmp"},
     };
     for (const auto &command : commands) {
