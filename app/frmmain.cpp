@@ -5,15 +5,35 @@
 #include "failuremessage.h"
 #include "formcontrols.h"
 #include "frmcountcolor.h"
+#include "givenfile.h"
 #include "modshared.h"
 #include "pictureloader.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+
+namespace {
+
+// The local files of a drop; empty when anything else is among them.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
 
 frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor)
     : FormWindow(QStringLiteral("Tessamap Ver.1.2"), twipsSize(11835, 8160))
@@ -22,6 +42,7 @@ frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor)
     , m_countColor(countColor)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
 }
 
 void frmMain::Form_Load()
@@ -46,12 +67,16 @@ void frmMain::cmdGetFileName_Click()
 {
     const auto chosen = m_dialogs.getOpenFileName(QCoreApplication::applicationDirPath(),
         QStringLiteral("BMPファイル(*.bmp)"), QStringLiteral("*.bmp"));
-    if (!chosen)
-        return;
+    if (chosen)
+        showChosenFile(*chosen);
+}
+
+void frmMain::showChosenFile(const QString &path)
+{
     // The picture's folder becomes the working directory, so CSV files and PDF
     // prints land beside the picture.
-    QDir::setCurrent(QFileInfo(*chosen).absolutePath());
-    m_model.strFileName = *chosen;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    m_model.strFileName = path;
     lblFileName->setText(m_model.strFileName);
 
     // Any failure from here on ends the choice silently; what was done stays.
@@ -66,6 +91,50 @@ void frmMain::cmdGetFileName_Click()
         return;
     lblImgInfo->setText(shownText(headerInfoText(bitmap.header)));
     cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
+}
+
+void frmMain::openGivenFiles(const QStringList &paths)
+{
+    if (paths.size() != 1) {
+        showFailure(m_dialogs, QStringLiteral("開けるファイルは１つだけです。"));
+        return;
+    }
+    const GivenFile given = examineGivenFile(paths.first());
+    switch (given.road) {
+    case GivenFileRoad::Unreadable:
+        showFailure(m_dialogs, given.problem);
+        break;
+    case GivenFileRoad::Bitmap:
+        showChosenFile(given.path);
+        break;
+    case GivenFileRoad::Photo:
+        // Until the photo window exists, a photo takes the bitmap's road too.
+        showChosenFile(given.path);
+        break;
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: a message box inside it would keep the file
+    // manager that started the drag waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths] {
+            if (isLoaded())
+                openGivenFiles(paths);
+        },
+        Qt::QueuedConnection);
 }
 
 void frmMain::cmdCountColor_Click()

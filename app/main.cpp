@@ -20,5 +20,8 @@ int main(int argc, char *argv[])
     frmCountColor countColor(model, dialogs, printer, matrix);
     frmMain mainWindow(model, dialogs, countColor);
     mainWindow.showForm();
+    // tessamap [FILE]: the file opens as if chosen in the main window.
+    if (const QStringList files = application.arguments().mid(1); !files.isEmpty())
+        mainWindow.openGivenFiles(files);
     return application.exec();
 }
