@@ -2,10 +2,10 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
