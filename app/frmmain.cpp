@@ -5,6 +5,7 @@
 #include "failuremessage.h"
 #include "formcontrols.h"
 #include "frmcountcolor.h"
+#include "frmphoto.h"
 #include "givenfile.h"
 #include "modshared.h"
 #include "pictureloader.h"
@@ -21,6 +22,12 @@
 
 namespace {
 
+// The BMP filter first and selected, its files taken as they always were; the
+// second opens the photo window.
+const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
+    QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)")};
+constexpr int PhotoFilter = 1;
+
 // The local files of a drop; empty when anything else is among them.
 QStringList droppedFiles(const QMimeData *data)
 {
@@ -35,14 +42,16 @@ QStringList droppedFiles(const QMimeData *data)
 
 } // namespace
 
-frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor)
+frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo)
     : FormWindow(QStringLiteral("Tessamap Ver.1.2"), twipsSize(11835, 8160))
     , m_model(model)
     , m_dialogs(dialogs)
     , m_countColor(countColor)
+    , m_photo(photo)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
+    connect(&m_photo, &frmPhoto::pictureSaved, this, &frmMain::showChosenFile);
 }
 
 void frmMain::Form_Load()
@@ -65,14 +74,21 @@ QWidget *frmMain::firstFocus() const
 
 void frmMain::cmdGetFileName_Click()
 {
-    const auto chosen = m_dialogs.getOpenFileName(QCoreApplication::applicationDirPath(),
-        QStringLiteral("BMPファイル(*.bmp)"), QStringLiteral("*.bmp"));
-    if (chosen)
-        showChosenFile(*chosen);
+    const auto chosen
+        = m_dialogs.chooseOpenFile(QCoreApplication::applicationDirPath(), FileFilters);
+    if (!chosen)
+        return;
+    if (chosen->filterIndex == PhotoFilter)
+        openPhoto(chosen->path);
+    else
+        showChosenFile(chosen->path);
 }
 
 void frmMain::showChosenFile(const QString &path)
 {
+    // A picture saved in the photo window after this window was closed opens it again.
+    if (!isLoaded())
+        showForm();
     // The picture's folder becomes the working directory, so CSV files and PDF
     // prints land beside the picture.
     QDir::setCurrent(QFileInfo(path).absolutePath());
@@ -93,6 +109,11 @@ void frmMain::showChosenFile(const QString &path)
     cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
 }
 
+void frmMain::openPhoto(const QString &path)
+{
+    m_photo.openPhoto(path);
+}
+
 void frmMain::openGivenFiles(const QStringList &paths)
 {
     if (paths.size() != 1) {
@@ -108,8 +129,7 @@ void frmMain::openGivenFiles(const QStringList &paths)
         showChosenFile(given.path);
         break;
     case GivenFileRoad::Photo:
-        // Until the photo window exists, a photo takes the bitmap's road too.
-        showChosenFile(given.path);
+        openPhoto(given.path);
         break;
     }
 }

@@ -10,13 +10,21 @@ class QDropEvent;
 class QLabel;
 class QPushButton;
 class frmCountColor;
+class frmPhoto;
 struct modShared;
 
 class frmMain : public FormWindow
 {
     Q_OBJECT
 public:
-    frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor);
+    frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo);
+
+    // The two roads of a chosen file. showChosenFile takes it as the picture
+    // to work on, whatever it holds, exactly as the BMP filter of the file
+    // dialog does; openPhoto opens the photo window on it and leaves this
+    // window as it is until a picture made there is saved.
+    void showChosenFile(const QString &path);
+    void openPhoto(const QString &path);
 
     // Files named on the command line or dropped on the window: one opens as
     // if chosen in the file dialog (a photo in the photo window); a file that
@@ -36,11 +44,10 @@ private slots:
     void cmdClose_Click();
 
 private:
-    void showChosenFile(const QString &path);
-
     modShared &m_model;
     Dialogs &m_dialogs;
     frmCountColor &m_countColor;
+    frmPhoto &m_photo;
 
     QLabel *imgDisp = nullptr;
     QLabel *lblImgInfo = nullptr;

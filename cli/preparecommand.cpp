@@ -6,7 +6,9 @@
 #include "prepare.h"
 
 #include <QCoreApplication>
+#include <QRect>
 #include <QRegularExpression>
+#include <climits>
 
 namespace {
 
@@ -15,7 +17,8 @@ QString prepareExitCodesText()
     return QStringLiteral(
         "Exit status:\n"
         "  0  done\n"
-        "  1  usage error, also when OUTPUT names INPUT (directly or through a link)\n"
+        "  1  usage error, also when OUTPUT names INPUT or the palette file (directly\n"
+        "     or through a link) or when --region does not lie inside the picture\n"
         "  2  refused: the picture's header claims more than 50 megapixels\n"
         "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
         "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
@@ -44,6 +47,35 @@ std::optional<QRgb> parseBackground(const QString &text)
     return 0xff000000u | match.captured(1).toUInt(nullptr, 16);
 }
 
+// X,Y,W,H: a corner inside the picture and a size of at least one pixel.
+std::optional<QRect> parseRegion(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+),(\\d+),(\\d+),(\\d+)$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool numeric = false;
+        values[i] = match.captured(i + 1).toInt(&numeric);
+        if (!numeric)
+            return std::nullopt;
+    }
+    if (values[2] < 1 || values[3] < 1 || values[0] > INT_MAX - values[2]
+        || values[1] > INT_MAX - values[3])
+        return std::nullopt;
+    return QRect(values[0], values[1], values[2], values[3]);
+}
+
+std::optional<int> parseAdjustment(const QString &text)
+{
+    bool numeric = false;
+    const int value = text.toInt(&numeric);
+    if (!numeric || value < -prepare::MaxAdjustment || value > prepare::MaxAdjustment)
+        return std::nullopt;
+    return value;
+}
+
 int exitCode(prepare::PrepareResult::Status status)
 {
     using Status = prepare::PrepareResult::Status;
@@ -51,11 +83,14 @@ int exitCode(prepare::PrepareResult::Status status)
     case Status::Done:
         return ExitDone;
     case Status::OutputIsInput:
+    case Status::OutputIsPalette:
+    case Status::RegionOutside:
         return ExitUsage;
     case Status::TooLarge:
         return ExitRefused;
     case Status::CannotOpen:
     case Status::Unreadable:
+    case Status::NoDecoder:
     case Status::PaletteUnusable:
     case Status::ReductionFailed:
         return ExitBroken;
@@ -105,9 +140,10 @@ int runPrepare(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral(
-            "Turns any picture Qt reads (PNG, JPEG, GIF, BMP, WebP, TIFF, ...) into a\n"
-            "picture Tessamap takes: 160x120 pixels, at most N colours, 24-bit BMP. The\n"
-            "picture is turned upright by its EXIF orientation, scaled in linear light and\n"
+            "Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,\n"
+            "AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,\n"
+            "24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and\n"
+            "AVIF by their own rotation and mirror), scaled in linear light and\n"
             "reduced with libimagequant; with --palette its colours are taken from the\n"
             "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
             "colour difference from the scaled picture (with --dither, after a blur of\n"
@@ -139,7 +175,22 @@ int runPrepare(int argc, char *argv[])
         QStringLiteral("Colour under transparent parts and around a padded picture, "
                        "RRGGBB (default FFFFFF, white)."),
         QStringLiteral("RRGGBB"), QStringLiteral("FFFFFF"));
-    parser.addOptions({colors, palette, dither, fit, background});
+    const QCommandLineOption region(QStringLiteral("region"),
+        QStringLiteral("Use only the part of the upright picture at X,Y (its top-left pixel) "
+                       "of W x H pixels; with crop, its middle in 4:3 (default: the whole "
+                       "picture)."),
+        QStringLiteral("X,Y,W,H"));
+    const QCommandLineOption brightness(QStringLiteral("brightness"),
+        QStringLiteral("Brightness, -100 to 100 (default 0): adds n/2 to CIELAB L*."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption contrast(QStringLiteral("contrast"),
+        QStringLiteral("Contrast, -100 to 100 (default 0): L* - 50 times (1 + n/100)."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption saturation(QStringLiteral("saturation"),
+        QStringLiteral("Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100)."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    parser.addOptions(
+        {colors, palette, dither, fit, background, region, brightness, contrast, saturation});
     if (const auto code = parseCommandLine(parser, argc, argv, 3))
         return *code;
 
@@ -165,6 +216,35 @@ int runPrepare(int argc, char *argv[])
         return ExitUsage;
     }
     options.geometry.background = *backgroundColor;
+    if (parser.isSet(region)) {
+        const auto part = parseRegion(parser.value(region));
+        if (!part) {
+            printMessage(QStringLiteral("--region は X,Y,幅,高さ の形（例: 0,0,400,300）で、"
+                                        "幅と高さを 1 以上にして指定してください: ")
+                + parser.value(region));
+            return ExitUsage;
+        }
+        options.geometry.region = *part;
+    }
+    struct AdjustmentOption
+    {
+        const QCommandLineOption &option;
+        const char *name;
+        int &value;
+    };
+    for (const AdjustmentOption &adjustment :
+        {AdjustmentOption {brightness, "明るさ", options.adjustments.brightness},
+            AdjustmentOption {contrast, "コントラスト", options.adjustments.contrast},
+            AdjustmentOption {saturation, "彩度", options.adjustments.saturation}}) {
+        const auto value = parseAdjustment(parser.value(adjustment.option));
+        if (!value) {
+            printMessage(QString::fromUtf8(adjustment.name)
+                + QStringLiteral("は -100 から 100 で指定してください: ")
+                + parser.value(adjustment.option));
+            return ExitUsage;
+        }
+        adjustment.value = *value;
+    }
     options.dither = parser.isSet(dither);
     options.paletteFile = parser.value(palette);
 

@@ -4,45 +4,103 @@
 #include "quality.h"
 #include "writefailure.h"
 
-#include <QFileInfo>
+#include <QFile>
+#include <QHash>
 #include <QImageWriter>
 #include <QSaveFile>
-#include <QSet>
+#include <sys/stat.h>
 
 namespace prepare {
 
 namespace {
 
-int colorCount(const QImage &picture)
+QList<ColorCount> colorCounts(const QImage &picture)
 {
-    QSet<QRgb> colors;
+    QList<ColorCount> counts;
+    QHash<QRgb, qsizetype> indexOf;
     for (int y = 0; y < picture.height(); ++y) {
         const uchar *row = picture.constScanLine(y);
-        for (int x = 0; x < picture.width(); ++x)
-            colors.insert(qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]));
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb color = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+            const auto found = indexOf.constFind(color);
+            if (found != indexOf.constEnd()) {
+                ++counts[*found].pixels;
+                continue;
+            }
+            indexOf.insert(color, counts.size());
+            counts.append({color, 1});
+        }
     }
-    return int(colors.size());
-}
-
-// Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
-// header; an indexed image would become a 4- or 8-bit BMP instead.
-PrepareResult::Status writeBmp(const QImage &picture, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return PrepareResult::Status::CreateFailed;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture) || !file.commit())
-        return PrepareResult::Status::WriteFailed;
-    return PrepareResult::Status::Done;
+    return counts;
 }
 
 } // namespace
 
+ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
+    const Adjustments &adjustments, const ReductionOptions &reduction)
+{
+    return reduceScaled(scaleToPicture(decoded, geometry), adjustments, reduction);
+}
+
+ReducedPicture reduceScaled(
+    const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction)
+{
+    ReducedPicture result;
+    const LabColor lab;
+    result.reference = adjusted(scaled, adjustments, lab);
+    result.picture = reduceColors(result.reference, reduction, lab);
+    if (result.picture.isNull())
+        return result;
+    result.counts = colorCounts(result.picture);
+    result.meanDeltaE = reduction.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
+                                         : meanDeltaE(result.picture, result.reference, lab);
+    return result;
+}
+
+// Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
+// header; an indexed image would become a 4- or 8-bit BMP instead. The
+// resolution fields would follow the screen where there is one: fixed at the
+// 100 dpi written without one, every front end writes the same bytes.
+PrepareResult::Status writePreparedPicture(const QImage &picture, const QString &path)
+{
+    QImage written = picture;
+    written.setDotsPerMeterX(3937);
+    written.setDotsPerMeterY(3937);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return PrepareResult::Status::CreateFailed;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(written) || !file.commit())
+        return PrepareResult::Status::WriteFailed;
+    return PrepareResult::Status::Done;
+}
+
+PrepareResult::Status prepareStatus(LoadStatus status)
+{
+    switch (status) {
+    case LoadStatus::Ok:
+        return PrepareResult::Status::Done;
+    case LoadStatus::CannotOpen:
+        return PrepareResult::Status::CannotOpen;
+    case LoadStatus::TooLarge:
+        return PrepareResult::Status::TooLarge;
+    case LoadStatus::Unreadable:
+        return PrepareResult::Status::Unreadable;
+    case LoadStatus::RegionOutside:
+        return PrepareResult::Status::RegionOutside;
+    case LoadStatus::NoDecoder:
+        return PrepareResult::Status::NoDecoder;
+    }
+    return PrepareResult::Status::Unreadable;
+}
+
 bool namesSameFile(const QString &a, const QString &b)
 {
-    const QString first = QFileInfo(a).canonicalFilePath();
-    return !first.isEmpty() && first == QFileInfo(b).canonicalFilePath();
+    struct stat first;
+    struct stat second;
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0
+        && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
+        && first.st_ino == second.st_ino;
 }
 
 PrepareResult preparePicture(
@@ -52,6 +110,10 @@ PrepareResult preparePicture(
     // QSaveFile follows a link at the output path and would replace its target.
     if (namesSameFile(input, output)) {
         result.status = PrepareResult::Status::OutputIsInput;
+        return result;
+    }
+    if (!options.paletteFile.isEmpty() && namesSameFile(options.paletteFile, output)) {
+        result.status = PrepareResult::Status::OutputIsPalette;
         return result;
     }
     ReductionOptions reduction {options.colors, options.dither, {}};
@@ -65,33 +127,36 @@ PrepareResult preparePicture(
             reduction.fileColors.append(color.rgb);
     }
 
-    const ScaledPicture scaled = loadScaledPicture(input, options.geometry, options.reducedDecode);
-    result.sourceSize = scaled.sourceSize;
-    switch (scaled.status) {
-    case LoadStatus::Ok:
-        break;
-    case LoadStatus::CannotOpen:
-        result.status = PrepareResult::Status::CannotOpen;
+    const PictureSource source = openPictureSource(input);
+    result.sourceSize = source.storedSize;
+    result.format = source.heifFormat;
+    result.status = prepareStatus(source.status);
+    if (result.status != PrepareResult::Status::Done)
         return result;
-    case LoadStatus::TooLarge:
-        result.status = PrepareResult::Status::TooLarge;
-        return result;
-    case LoadStatus::Unreadable:
-        result.status = PrepareResult::Status::Unreadable;
+    if (!regionFits(source, options.geometry.region)) {
+        result.sourceSize = source.uprightSize();
+        result.status = PrepareResult::Status::RegionOutside;
         return result;
     }
-    result.reference = scaled.image;
+    const DecodedPicture decoded
+        = decodePicture(source, decodePlan(source, options.geometry, options.reducedDecode));
+    if (decoded.sourceSize.isValid())
+        result.sourceSize = decoded.sourceSize;
+    result.status = prepareStatus(decoded.status);
+    if (result.status != PrepareResult::Status::Done)
+        return result;
 
-    const LabColor lab;
-    result.picture = reduceColors(result.reference, reduction, lab);
+    const ReducedPicture reduced
+        = reduceDecoded(decoded, options.geometry, options.adjustments, reduction);
+    result.reference = reduced.reference;
+    result.picture = reduced.picture;
     if (result.picture.isNull()) {
         result.status = PrepareResult::Status::ReductionFailed;
         return result;
     }
-    result.colorCount = colorCount(result.picture);
-    result.meanDeltaE = options.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
-                                       : meanDeltaE(result.picture, result.reference, lab);
-    result.status = writeBmp(result.picture, output);
+    result.colorCount = int(reduced.counts.size());
+    result.meanDeltaE = reduced.meanDeltaE;
+    result.status = writePreparedPicture(result.picture, output);
     return result;
 }
 
@@ -104,8 +169,17 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
     case PrepareResult::Status::OutputIsInput:
         return QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\n")
             + output;
+    case PrepareResult::Status::OutputIsPalette:
+        return QStringLiteral(
+                   "出力先がパレットファイルと同じファイルです。別の名前を指定してください。\n")
+            + output;
     case PrepareResult::Status::TooLarge:
         return QStringLiteral("画像が大きすぎます（%1×%2ドット。5000万画素まで扱えます）。\n")
+                   .arg(result.sourceSize.width())
+                   .arg(result.sourceSize.height())
+            + input;
+    case PrepareResult::Status::RegionOutside:
+        return QStringLiteral("使う部分が画像の外に出ています（画像は %1×%2ドット）。\n")
                    .arg(result.sourceSize.width())
                    .arg(result.sourceSize.height())
             + input;
@@ -113,6 +187,11 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
         return QStringLiteral("画像ファイルを開けません。\n") + input;
     case PrepareResult::Status::Unreadable:
         return QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + input;
+    case PrepareResult::Status::NoDecoder:
+        return QStringLiteral(
+                   "%1形式の画像を読み込めません（この環境には%1のデコーダーがありません）。\n")
+                   .arg(result.format)
+            + input;
     case PrepareResult::Status::PaletteUnusable:
         return paletteErrorText(result.palette, paletteFile);
     case PrepareResult::Status::ReductionFailed:

@@ -1,9 +1,9 @@
 #include "scaledpicture.h"
 
+#include "linearreduction.h"
+
 #include <QColorSpace>
 #include <QColorTransform>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QRgba64>
 #include <algorithm>
 #include <cmath>
@@ -25,29 +25,28 @@ QSizeF wholeScaledSize(QSizeF upright, Fit fit)
     return upright * (fit == Fit::Crop ? std::max(across, down) : std::min(across, down));
 }
 
+// Above this many pixels, a whole picture decoded at full size for a small
+// part of it costs more time and memory than decoding that part alone.
+constexpr qint64 ClipAbovePixels = 4'000'000;
+
 // libjpeg's largest reduction that leaves at least two decoded pixels per
-// target pixel in both directions. Sizes are in stored (not upright) orientation.
-int jpegReduction(QSize stored, QSizeF target)
+// target pixel in both directions.
+int jpegReduction(QSize part, QSizeF target)
 {
     for (const int reduction : {8, 4, 2}) {
-        if (stored.width() / reduction >= 2 * target.width()
-            && stored.height() / reduction >= 2 * target.height())
+        if (part.width() / reduction >= 2 * target.width()
+            && part.height() / reduction >= 2 * target.height())
             return reduction;
     }
     return 1;
 }
 
-// The middle of the picture in the 4:3 shape of the target.
-QRect middleRect(QSize size)
+// The largest whole factor that leaves at least two pixels per target pixel
+// in both directions.
+int linearReduction(QSize size, QSizeF target)
 {
-    const qint64 width = size.width();
-    const qint64 height = size.height();
-    if (width * PictureHeight > height * PictureWidth) {
-        const int kept = std::max(1, int(std::lround(double(height) * 4 / 3)));
-        return QRect(int((width - kept) / 2), 0, kept, int(height));
-    }
-    const int kept = std::max(1, int(std::lround(double(width) * 3 / 4)));
-    return QRect(0, int((height - kept) / 2), int(width), kept);
+    return std::max(1,
+        int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
 }
 
 QSize paddedSize(QSize size)
@@ -101,45 +100,74 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
     return canvas;
 }
 
+// The region in pixels of the decoded picture; null for all of it.
+QRect decodedPart(const DecodedPicture &decoded, const QRect &region)
+{
+    const QRect &covered = decoded.covered;
+    const QRect all = decoded.image.rect();
+    if (region.isNull() || region == covered)
+        return all;
+    const double across = double(all.width()) / covered.width();
+    const double down = double(all.height()) / covered.height();
+    const auto edge
+        = [](int at, int origin, double scale) { return int(std::lround((at - origin) * scale)); };
+    const int left = edge(region.x(), covered.x(), across);
+    const int top = edge(region.y(), covered.y(), down);
+    const int right = edge(region.x() + region.width(), covered.x(), across);
+    const int bottom = edge(region.y() + region.height(), covered.y(), down);
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top)).intersected(all);
+}
+
 } // namespace
 
-ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+QRect middleRect(QSize size)
 {
-    ScaledPicture result;
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        return result;
-    // Qt's allocation limit stays in force for what the header does not tell.
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) {
-        result.status = LoadStatus::Unreadable;
-        return result;
+    const qint64 width = size.width();
+    const qint64 height = size.height();
+    if (width * PictureHeight > height * PictureWidth) {
+        const int kept = std::max(1, int(std::lround(double(height) * 4 / 3)));
+        return QRect(int((width - kept) / 2), 0, kept, int(height));
     }
-    const QSize stored = reader.size();
-    result.sourceSize = stored;
-    if (stored.isValid() && qint64(stored.width()) * stored.height() > MaxSourcePixels) {
-        result.status = LoadStatus::TooLarge;
-        return result;
+    const int kept = std::max(1, int(std::lround(double(width) * 3 / 4)));
+    return QRect(0, int((height - kept) / 2), int(width), kept);
+}
+
+DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode)
+{
+    DecodePlan plan;
+    if (!source.heifFormat.isEmpty()) {
+        plan.averageDown = reducedDecode;
+        return plan;
     }
-    if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
-        // The EXIF orientation turns the picture only after decoding, while
-        // the reduced size is asked for in stored orientation.
-        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        QSizeF target = wholeScaledSize(turned ? stored.transposed() : stored, geometry.fit);
-        if (turned)
-            target.transpose();
-        result.reduction = jpegReduction(stored, target);
-        // Sizes rounded down, so that Qt asks libjpeg for exactly 1/reduction;
-        // rounded up, Qt would decode larger and scale down in sRGB values.
-        if (result.reduction > 1)
-            reader.setScaledSize(
-                QSize(stored.width() / result.reduction, stored.height() / result.reduction));
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        result.status = LoadStatus::Unreadable;
-        return result;
+    const QSize upright = source.uprightSize();
+    if (!upright.isValid())
+        return plan;
+    const QRect part = geometry.region.isNull() ? QRect(QPoint(), upright) : geometry.region;
+    if (reducedDecode && source.jpeg)
+        plan.reduction = jpegReduction(part.size(), wholeScaledSize(part.size(), geometry.fit));
+    if (plan.reduction == 1 && part.size() != upright
+        && qint64(upright.width()) * upright.height() > ClipAbovePixels)
+        plan.clip = part;
+    return plan;
+}
+
+bool regionFits(const PictureSource &source, const QRect &region)
+{
+    const QSize upright = source.uprightSize();
+    return region.isNull() || !upright.isValid() || QRect(QPoint(), upright).contains(region);
+}
+
+QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
+{
+    QImage image = decoded.image;
+    const QRect part = decodedPart(decoded, geometry.region);
+    if (part != image.rect())
+        image = image.copy(part);
+    if (decoded.plan.averageDown) {
+        const int factor
+            = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
+        if (factor > 1)
+            image = reduceInLinearLight(image, factor);
     }
 
     QImage scaled;
@@ -167,8 +195,31 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     }
     QImage picture = composeOnBackground(scaled, offset, geometry.background);
     picture.convertToColorSpace(QColorSpace::SRgb);
-    result.image = picture.convertToFormat(QImage::Format_RGB888);
-    result.status = LoadStatus::Ok;
+    return picture.convertToFormat(QImage::Format_RGB888);
+}
+
+ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+{
+    ScaledPicture result;
+    const PictureSource source = openPictureSource(path);
+    result.sourceSize = source.storedSize;
+    result.status = source.status;
+    if (source.status != LoadStatus::Ok)
+        return result;
+    if (!regionFits(source, geometry.region)) {
+        result.status = LoadStatus::RegionOutside;
+        return result;
+    }
+    const DecodedPicture decoded
+        = decodePicture(source, decodePlan(source, geometry, reducedDecode));
+    result.reduction = decoded.plan.reduction;
+    result.format = source.heifFormat;
+    if (decoded.sourceSize.isValid())
+        result.sourceSize = decoded.sourceSize;
+    result.status = decoded.status;
+    if (decoded.status != LoadStatus::Ok)
+        return result;
+    result.image = scaleToPicture(decoded, geometry);
     return result;
 }
 

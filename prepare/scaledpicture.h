@@ -1,11 +1,14 @@
-// Any picture Qt reads, brought to the 160 x 120 pixels of a Tessamap picture:
-// turned upright by its EXIF orientation, cropped, padded or stretched, each
-// pixel the average of its source area in linear light, and transparency laid
-// over a background colour. Pictures whose header claims more than 50
-// megapixels are refused before anything is decoded.
+// Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a
+// Tessamap picture: turned upright by its EXIF orientation (a HEIF-family
+// photo by its own transformations), the part of it that is used cropped,
+// padded or stretched, each pixel the average of its source area in linear
+// light, and transparency laid over a background colour.
 #pragma once
 
+#include "picturesource.h"
+
 #include <QImage>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 
@@ -13,11 +16,10 @@ namespace prepare {
 
 inline constexpr int PictureWidth = 160;
 inline constexpr int PictureHeight = 120;
-inline constexpr qint64 MaxSourcePixels = 50'000'000;
 
 enum class Fit {
     Crop, // cover 160 x 120 and keep the middle
-    Pad, // the whole picture inside, the rest background
+    Pad, // the whole part inside, the rest background
     Stretch, // ignore the aspect ratio
 };
 
@@ -25,25 +27,40 @@ struct Geometry
 {
     Fit fit = Fit::Crop;
     QRgb background = qRgb(255, 255, 255);
+    // The part of the upright picture used, in its pixels; null for the whole.
+    QRect region = {};
+
+    bool operator==(const Geometry &) const = default;
 };
 
-enum class LoadStatus {
-    Ok,
-    CannotOpen, // missing, not a regular file, or not readable
-    TooLarge, // the header claims more than MaxSourcePixels
-    Unreadable, // empty, truncated, or a format Qt cannot read
-};
+// The largest 4:3 rectangle in the middle of a picture of that size: what a
+// crop keeps of the part it is given.
+QRect middleRect(QSize size);
+
+// The one rule of the decoded size: libjpeg's 1/2, 1/4 or 1/8 (where
+// reducedDecode allows it) where that still leaves at least two decoded pixels
+// per target pixel each way; for a small part of a large picture that needs
+// the full size, only that part. A HEIC or AVIF, which has no reduced decode,
+// has its part averaged down in linear light by the same rule instead. Front ends that keep a
+// decoded picture decode again when the plan for new settings differs.
+DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode);
+
+// Whether the region lies inside the picture; any region does where the header
+// gives no size.
+bool regionFits(const PictureSource &source, const QRect &region);
+
+// The part of decoded that geometry names, scaled: Format_RGB888, 160 x 120, sRGB.
+QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry);
 
 struct ScaledPicture
 {
     LoadStatus status = LoadStatus::CannotOpen;
-    QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
+    QImage image; // as scaleToPicture gives it; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
     int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+    QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 
-// reducedDecode lets libjpeg decode a JPEG at 1/2, 1/4 or 1/8 of its size where
-// that still leaves at least two source pixels per target pixel each way.
 ScaledPicture loadScaledPicture(
     const QString &path, const Geometry &geometry = {}, bool reducedDecode = true);
 

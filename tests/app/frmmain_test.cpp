@@ -245,50 +245,56 @@ TEST_F(MainWindowTest, AGivenFileOpensAsIfChosenAndOneThatCannotBeReadSaysSo)
     QDir(folder.path()).mkdir(QStringLiteral("作品"));
     // Named by its first bytes, not its name: a bitmap called .png is a bitmap.
     const QString bitmap = savePicture(TestPicture(), QStringLiteral("作品/絵柄.png"));
-    const QString photo = writePng(QStringLiteral("写真.bmp"));
+    const QString png = writePng(QStringLiteral("写真.bmp"));
     const QString missing = folder.filePath(QStringLiteral("ない.bmp"));
+    enum Road { Bitmap, Photo, Message };
     const struct
     {
         QStringList given;
-        QString shownFile; // empty: nothing changes, a message says why
-        bool enabled;
+        Road road;
         QString message;
     } cases[] = {
-        {{bitmap}, bitmap, true, {}},
-        // The photo window is not there yet: the bitmap's road shows the photo.
-        {{photo}, photo, false, {}},
-        {{missing}, {}, false, QStringLiteral("ファイルが見つかりません。\r\n") + missing},
-        {{folder.path()}, {}, false,
+        {{bitmap}, Bitmap, {}},
+        {{png}, Photo, {}},
+        {{missing}, Message, QStringLiteral("ファイルが見つかりません。\r\n") + missing},
+        {{folder.path()}, Message,
             QStringLiteral("画像ファイルではないため開けません。\r\n") + folder.path()},
-        {{bitmap, photo}, {}, false, QStringLiteral("開けるファイルは１つだけです。")},
+        {{bitmap, png}, Message, QStringLiteral("開けるファイルは１つだけです。")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.given.join(' ').toStdString());
         mainWindow.unloadForm();
+        photo.unloadForm();
         mainWindow.showForm();
         model.strFileName.clear();
         dialogs.messages.clear();
         QDir::setCurrent(QDir::tempPath());
         mainWindow.openGivenFiles(c.given);
-        if (c.shownFile.isEmpty()) {
+        EXPECT_EQ(photo.isVisible(), c.road == Photo);
+        if (c.road == Bitmap) {
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+            EXPECT_EQ(model.strFileName, bitmap);
+            EXPECT_EQ(text(mainWindow, "lblFileName"), bitmap);
+            EXPECT_TRUE(hasPicture());
+            EXPECT_TRUE(countColorEnabled());
+            EXPECT_EQ(QDir::currentPath(), QFileInfo(bitmap).canonicalPath());
+            continue;
+        }
+        if (c.road == Photo) {
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+        } else {
             ASSERT_EQ(dialogs.messages.size(), 1);
             EXPECT_EQ(dialogs.messages[0].text, c.message);
             EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tessamap"));
             EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
-            EXPECT_TRUE(model.strFileName.isEmpty());
-            EXPECT_EQ(text(mainWindow, "lblFileName"),
-                QStringLiteral("ここにファイル名が表示されます。"));
-            EXPECT_FALSE(hasPicture());
-            EXPECT_EQ(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
-        } else {
-            EXPECT_TRUE(dialogs.messages.isEmpty());
-            EXPECT_EQ(model.strFileName, c.shownFile);
-            EXPECT_EQ(text(mainWindow, "lblFileName"), c.shownFile);
-            EXPECT_TRUE(hasPicture());
-            EXPECT_NE(imageInfo(), Placeholder);
-            EXPECT_EQ(QDir::currentPath(), QFileInfo(c.shownFile).canonicalPath());
         }
-        EXPECT_EQ(countColorEnabled(), c.enabled);
+        // The main window stays as it was.
+        EXPECT_TRUE(model.strFileName.isEmpty());
+        EXPECT_EQ(
+            text(mainWindow, "lblFileName"), QStringLiteral("ここにファイル名が表示されます。"));
+        EXPECT_FALSE(hasPicture());
+        EXPECT_FALSE(countColorEnabled());
+        EXPECT_EQ(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
     }
 }
 
