@@ -6,13 +6,17 @@
 #include "formcontrols.h"
 #include "frmcountcolor.h"
 #include "frmphoto.h"
+#include "givenfile.h"
 #include "modshared.h"
 #include "pictureloader.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -24,6 +28,18 @@ const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
     QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)")};
 constexpr int PhotoFilter = 1;
 
+// The local files of a drop; empty when anything else is among them.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
 } // namespace
 
 frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo)
@@ -34,6 +50,7 @@ frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, 
     , m_photo(photo)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
     connect(&m_photo, &frmPhoto::pictureSaved, this, &frmMain::showChosenFile);
 }
 
@@ -95,6 +112,49 @@ void frmMain::showChosenFile(const QString &path)
 void frmMain::openPhoto(const QString &path)
 {
     m_photo.openPhoto(path);
+}
+
+void frmMain::openGivenFiles(const QStringList &paths)
+{
+    if (paths.size() != 1) {
+        showFailure(m_dialogs, QStringLiteral("開けるファイルは１つだけです。"));
+        return;
+    }
+    const GivenFile given = examineGivenFile(paths.first());
+    switch (given.road) {
+    case GivenFileRoad::Unreadable:
+        showFailure(m_dialogs, given.problem);
+        break;
+    case GivenFileRoad::Bitmap:
+        showChosenFile(given.path);
+        break;
+    case GivenFileRoad::Photo:
+        openPhoto(given.path);
+        break;
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: a message box inside it would keep the file
+    // manager that started the drag waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths] {
+            if (isLoaded())
+                openGivenFiles(paths);
+        },
+        Qt::QueuedConnection);
 }
 
 void frmMain::cmdCountColor_Click()

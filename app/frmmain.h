@@ -5,6 +5,8 @@
 #include "formwindow.h"
 
 class Dialogs;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QPushButton;
 class frmCountColor;
@@ -24,10 +26,17 @@ public:
     void showChosenFile(const QString &path);
     void openPhoto(const QString &path);
 
+    // Files named on the command line or dropped on the window: one opens as
+    // if chosen in the file dialog (a photo in the photo window); a file that
+    // cannot be read, or more than one, gets a message and changes nothing.
+    void openGivenFiles(const QStringList &paths);
+
 protected:
     void createControls(QWidget *form) override;
     void Form_Load() override;
     QWidget *firstFocus() const override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void cmdGetFileName_Click();

@@ -22,5 +22,8 @@ int main(int argc, char *argv[])
     frmPhoto photo(dialogs);
     frmMain mainWindow(model, dialogs, countColor, photo);
     mainWindow.showForm();
+    // tessamap [FILE]: the file opens as if chosen in the main window.
+    if (const QStringList files = application.arguments().mid(1); !files.isEmpty())
+        mainWindow.openGivenFiles(files);
     return application.exec();
 }
