@@ -25,7 +25,7 @@ namespace {
 // The BMP filter first and selected, its files taken as they always were; the
 // second opens the photo window.
 const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
-    QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)")};
+    QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif *.avif)")};
 constexpr int PhotoFilter = 1;
 
 // The local files of a drop; empty when anything else is among them.

@@ -111,7 +111,7 @@ TEST_F(PhotoWindowTest, TheFilterChosenDecidesTheRoadAndThePhotoRoadLeavesTheMai
     }
     EXPECT_EQ(dialogs.lastFilters,
         QStringList({"BMPファイル(*.bmp)",
-            "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)"}));
+            "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif *.avif)"}));
 
     photo.unloadForm();
     for (const QString &path : {jpeg, bmp}) {
