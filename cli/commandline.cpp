@@ -1,18 +1,35 @@
 #include "commandline.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 namespace {
 
 void ignoreQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
-void write(std::FILE *stream, QString text)
+bool write(std::FILE *stream, QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    std::fputs(text.toUtf8().constData(), stream);
+    return std::fputs(text.toUtf8().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+int usageError(const QString &text)
+{
+    printMessage(text + QStringLiteral("\n使い方は --help で表示されます。"));
+    return ExitUsage;
+}
+
+// An option given as --out "" would silently mean the working folder, or nothing.
+std::optional<QString> optionWithEmptyValue(const QCommandLineParser &parser)
+{
+    for (const QString &name : parser.optionNames()) {
+        if (parser.values(name).contains(QString()))
+            return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -27,9 +44,12 @@ void printMessage(const QString &text)
     write(stderr, text);
 }
 
-void printOutput(const QString &text)
+int printOutput(const QString &text)
 {
-    write(stdout, text);
+    if (write(stdout, text))
+        return ExitDone;
+    printMessage(QStringLiteral("標準出力に書き込めません。"));
+    return ExitWriteFailed;
 }
 
 QString versionText()
@@ -60,12 +80,19 @@ std::optional<int> parseCommandLine(
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(arguments)) {
-        printMessage(parser.errorText() + QStringLiteral("\n使い方は --help で表示されます。"));
-        return ExitUsage;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QFile::decodeName(argv[i]);
+        if (QFile::encodeName(arguments.last()) != argv[i]) {
+            return usageError(
+                QStringLiteral("UTF-8 ではない文字を含む引数は扱えません（ファイル名は UTF-8 で"
+                               "指定してください）。\n")
+                + arguments.last());
+        }
     }
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (const auto empty = optionWithEmptyValue(parser))
+        return usageError(QStringLiteral("%1 の値が空です。").arg(*empty));
     if (parser.isSet(help)) {
         // The help text names the program from the application's arguments:
         // its bare name, not the path it was started by.
@@ -73,17 +100,11 @@ std::optional<int> parseCommandLine(
         char name[] = "tessamap-cli";
         char *arguments[] = {name, nullptr};
         QCoreApplication application(nameOnly, arguments);
-        printOutput(parser.helpText());
-        return ExitDone;
+        return printOutput(parser.helpText());
     }
-    if (parser.isSet(version)) {
-        printOutput(versionText());
-        return ExitDone;
-    }
-    if (parser.positionalArguments().size() != positionalCount) {
-        printMessage(
-            QStringLiteral("引数の数が正しくありません。\n使い方は --help で表示されます。"));
-        return ExitUsage;
-    }
+    if (parser.isSet(version))
+        return printOutput(versionText());
+    if (parser.positionalArguments().size() != positionalCount)
+        return usageError(QStringLiteral("引数の数が正しくありません。"));
     return std::nullopt;
 }

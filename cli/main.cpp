@@ -36,12 +36,10 @@ int main(int argc, char *argv[])
         return prepare ? prepare(argc, argv) : ExitBroken;
     }
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
-        printOutput(overviewHelp());
-        return ExitDone;
+        return printOutput(overviewHelp());
     }
     if (std::strcmp(command, "--version") == 0 || std::strcmp(command, "-v") == 0) {
-        printOutput(versionText());
-        return ExitDone;
+        return printOutput(versionText());
     }
     printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));

@@ -12,12 +12,15 @@ QString prepareExitCodesText()
     return QStringLiteral(
         "Exit status:\n"
         "  0  done\n"
-        "  1  usage error, also when OUTPUT names INPUT (directly or through a link)\n"
-        "  2  refused: the picture's header claims more than 50 megapixels\n"
+        "  1  usage error, also when OUTPUT names INPUT or the palette file (by a\n"
+        "     symbolic or hard link too), an empty option value, or a name not in UTF-8\n"
+        "  2  refused: the picture's header claims more than 50 megapixels (30 at\n"
+        "     16 bits a channel), or a JPEG has more than 100 scans\n"
         "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
-        "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
-        "     (reported with its line number)\n"
-        "  4  the output could not be written\n"
+        "     truncated or in a format Qt cannot read, too large to convert, a palette\n"
+        "     line is wrong (reported with its line number), or the palette file is\n"
+        "     over 1 MiB or has over 1,024 colours\n"
+        "  4  the output could not be written, or is not a regular file\n"
         "Nothing is written unless the exit status is 0.");
 }
 
@@ -48,11 +51,14 @@ int exitCode(prepare::PrepareResult::Status status)
     case Status::Done:
         return ExitDone;
     case Status::OutputIsInput:
+    case Status::OutputIsPalette:
         return ExitUsage;
     case Status::TooLarge:
+    case Status::TooManyScans:
         return ExitRefused;
     case Status::CannotOpen:
     case Status::Unreadable:
+    case Status::ConversionFailed:
     case Status::PaletteUnusable:
     case Status::ReductionFailed:
         return ExitBroken;
@@ -140,9 +146,8 @@ int runPrepare(int argc, char *argv[])
         printMessage(prepare::prepareFailureText(result, input, output, options.paletteFile));
         return exitCode(result.status);
     }
-    printOutput(QStringLiteral("色数: %1\n平均色差 (CIEDE2000%2): %3")
-                    .arg(result.colorCount)
-                    .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
-                    .arg(QString::number(result.meanDeltaE, 'f', 2)));
-    return ExitDone;
+    return printOutput(QStringLiteral("色数: %1\n平均色差 (CIEDE2000%2): %3")
+                           .arg(result.colorCount)
+                           .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
+                           .arg(QString::number(result.meanDeltaE, 'f', 2)));
 }

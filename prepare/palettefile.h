@@ -11,6 +11,10 @@
 
 namespace prepare {
 
+// A larger file or more colours would cost seconds and gigabytes to read and match.
+inline constexpr qint64 MaxPaletteBytes = 1 << 20;
+inline constexpr int MaxPaletteColors = 1024;
+
 struct PaletteColor
 {
     QRgb rgb = 0;
@@ -23,6 +27,8 @@ struct PaletteFile
     enum class Status {
         Ok,
         CannotOpen, // missing, not a regular file, or not readable
+        TooLarge, // more than MaxPaletteBytes
+        TooManyColors, // at line, colour number MaxPaletteColors + 1
         NotUtf8, // at line
         BadLine, // at line: not three numbers 0..255 as the format wants
         Duplicate, // at line, the same colour as at firstLine

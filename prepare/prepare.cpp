@@ -1,12 +1,11 @@
 #include "prepare.h"
 
 #include "labcolor.h"
+#include "outputfile.h"
 #include "quality.h"
 #include "writefailure.h"
 
-#include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSet>
 
 namespace prepare {
@@ -26,32 +25,33 @@ int colorCount(const QImage &picture)
 
 // Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
 // header; an indexed image would become a 4- or 8-bit BMP instead.
-PrepareResult::Status writeBmp(const QImage &picture, const QString &path)
+PrepareResult::Status writeBmp(const QImage &picture, OutputFile &file)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return PrepareResult::Status::CreateFailed;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture) || !file.commit())
+    QImageWriter writer(&file.device(), "bmp");
+    if (!writer.write(picture))
         return PrepareResult::Status::WriteFailed;
-    return PrepareResult::Status::Done;
+    return file.commit() ? PrepareResult::Status::Done : PrepareResult::Status::WriteFailed;
 }
 
 } // namespace
-
-bool namesSameFile(const QString &a, const QString &b)
-{
-    const QString first = QFileInfo(a).canonicalFilePath();
-    return !first.isEmpty() && first == QFileInfo(b).canonicalFilePath();
-}
 
 PrepareResult preparePicture(
     const QString &input, const QString &output, const PrepareOptions &options)
 {
     PrepareResult result;
-    // QSaveFile follows a link at the output path and would replace its target.
+    // The output file follows a link at its path and would replace the target.
     if (namesSameFile(input, output)) {
         result.status = PrepareResult::Status::OutputIsInput;
+        return result;
+    }
+    if (namesSameFile(options.paletteFile, output)) {
+        result.status = PrepareResult::Status::OutputIsPalette;
+        return result;
+    }
+    // Opened first, so that an output that cannot be written costs no decoding.
+    OutputFile file(output);
+    if (!file.open()) {
+        result.status = PrepareResult::Status::CreateFailed;
         return result;
     }
     ReductionOptions reduction {options.colors, options.dither, {}};
@@ -67,6 +67,7 @@ PrepareResult preparePicture(
 
     const ScaledPicture scaled = loadScaledPicture(input, options.geometry, options.reducedDecode);
     result.sourceSize = scaled.sourceSize;
+    result.limit = scaled.limit;
     switch (scaled.status) {
     case LoadStatus::Ok:
         break;
@@ -76,8 +77,14 @@ PrepareResult preparePicture(
     case LoadStatus::TooLarge:
         result.status = PrepareResult::Status::TooLarge;
         return result;
+    case LoadStatus::TooManyScans:
+        result.status = PrepareResult::Status::TooManyScans;
+        return result;
     case LoadStatus::Unreadable:
         result.status = PrepareResult::Status::Unreadable;
+        return result;
+    case LoadStatus::ConversionFailed:
+        result.status = PrepareResult::Status::ConversionFailed;
         return result;
     }
     result.reference = scaled.image;
@@ -91,7 +98,7 @@ PrepareResult preparePicture(
     result.colorCount = colorCount(result.picture);
     result.meanDeltaE = options.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
                                        : meanDeltaE(result.picture, result.reference, lab);
-    result.status = writeBmp(result.picture, output);
+    result.status = writeBmp(result.picture, file);
     return result;
 }
 
@@ -104,10 +111,19 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
     case PrepareResult::Status::OutputIsInput:
         return QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\n")
             + output;
+    case PrepareResult::Status::OutputIsPalette:
+        return QStringLiteral(
+                   "出力先がパレットファイルと同じファイルです。別の名前を指定してください。\n")
+            + output;
     case PrepareResult::Status::TooLarge:
-        return QStringLiteral("画像が大きすぎます（%1×%2ドット。5000万画素まで扱えます）。\n")
+        return QStringLiteral("画像が大きすぎます（%1×%2ドット。%3万画素まで扱えます）。\n")
                    .arg(result.sourceSize.width())
                    .arg(result.sourceSize.height())
+                   .arg(result.limit / 10'000)
+            + input;
+    case PrepareResult::Status::TooManyScans:
+        return QStringLiteral("JPEG のスキャンが多すぎます（%1 個まで扱えます）。\n")
+                   .arg(result.limit)
             + input;
     case PrepareResult::Status::CannotOpen:
         return QStringLiteral("画像ファイルを開けません。\n") + input;
@@ -115,6 +131,8 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
         return QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + input;
     case PrepareResult::Status::PaletteUnusable:
         return paletteErrorText(result.palette, paletteFile);
+    case PrepareResult::Status::ConversionFailed:
+        return QStringLiteral("画像を変換できません（メモリーが足りません）。\n") + input;
     case PrepareResult::Status::ReductionFailed:
         return QStringLiteral("色を減らせませんでした。\n") + input;
     case PrepareResult::Status::CreateFailed:

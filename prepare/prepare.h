@@ -27,17 +27,21 @@ struct PrepareResult
     enum class Status {
         Done,
         OutputIsInput, // the output path names the input file, also through links
-        TooLarge, // see LoadStatus
+        OutputIsPalette, // likewise the palette file
+        TooLarge, // see LoadStatus; limit is the pixels allowed
+        TooManyScans, // see LoadStatus; limit is the scans allowed
         CannotOpen,
         Unreadable,
+        ConversionFailed, // see LoadStatus
         PaletteUnusable, // palette tells why
         ReductionFailed, // libimagequant gave no colours
-        CreateFailed, // the output file could not be created
+        CreateFailed, // the output file could not be created, or is not a regular file
         WriteFailed, // the output file could not be written completely
     };
 
     Status status = Status::Done;
     QSize sourceSize; // for TooLarge
+    qint64 limit = 0; // for TooLarge and TooManyScans
     PaletteFile palette;
     QImage reference; // the scaled picture before colour reduction
     QImage picture; // the picture written
@@ -48,9 +52,6 @@ struct PrepareResult
 
 PrepareResult preparePicture(
     const QString &input, const QString &output, const PrepareOptions &options);
-
-// Whether both paths name one existing file, also through symbolic links.
-bool namesSameFile(const QString &a, const QString &b);
 
 // The Japanese message of a failed preparation; empty for Done.
 QString prepareFailureText(const PrepareResult &result, const QString &input, const QString &output,

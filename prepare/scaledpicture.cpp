@@ -1,5 +1,10 @@
 #include "scaledpicture.h"
 
+#include "exiforientation.h"
+#include "filecheck.h"
+#include "imagestep.h"
+#include "librarywarnings.h"
+
 #include <QColorSpace>
 #include <QColorTransform>
 #include <QFileInfo>
@@ -82,8 +87,10 @@ QRgba64 linearBackground(QRgb background)
 QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
 {
     const QImage source = scaled.convertToFormat(QImage::Format_RGBA64_Premultiplied);
-    const QRgba64 under = linearBackground(background);
     QImage canvas(PictureSize, QImage::Format_RGBX64);
+    if (imageStepFailed(source) || imageStepFailed(canvas))
+        return {};
+    const QRgba64 under = linearBackground(background);
     canvas.fill(QColor::fromRgba64(under));
     for (int y = 0; y < source.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgba64 *>(source.constScanLine(y));
@@ -101,6 +108,33 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
     return canvas;
 }
 
+bool hasSixteenBitChannels(QImage::Format format)
+{
+    return QImage::toPixelFormat(format).bitsPerPixel() == 64
+        || format == QImage::Format_Grayscale16;
+}
+
+// Qt's reader refuses to allocate more than a fixed limit, lower than a 50
+// megapixel picture needs; raised as far as this picture needs: 8 bytes a
+// pixel at 16 bits a channel, else 4. Qt's own limit stays in force for a
+// picture whose header does not tell its size.
+void allowAllocationFor(QSize size, bool sixteenBit)
+{
+    constexpr qint64 Mebibyte = 1 << 20;
+    constexpr int QtDefaultMebibytes = 128;
+    const qint64 bytes
+        = size.isValid() ? qint64(size.width()) * size.height() * (sixteenBit ? 8 : 4) : 0;
+    QImageReader::setAllocationLimit(
+        int(std::max<qint64>(QtDefaultMebibytes, (bytes + Mebibyte - 1) / Mebibyte)));
+}
+
+ScaledPicture conversionFailed()
+{
+    ScaledPicture result;
+    result.status = LoadStatus::ConversionFailed;
+    return result;
+}
+
 } // namespace
 
 ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
@@ -109,7 +143,7 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
         return result;
-    // Qt's allocation limit stays in force for what the header does not tell.
+    silenceImageLibraries();
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
@@ -118,10 +152,20 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     }
     const QSize stored = reader.size();
     result.sourceSize = stored;
-    if (stored.isValid() && qint64(stored.width()) * stored.height() > MaxSourcePixels) {
+    const bool sixteenBit = hasSixteenBitChannels(reader.imageFormat());
+    result.limit = sixteenBit ? Max16BitSourcePixels : MaxSourcePixels;
+    if (stored.isValid() && qint64(stored.width()) * stored.height() > result.limit) {
         result.status = LoadStatus::TooLarge;
         return result;
     }
+    const FileCheck check = checkPictureFile(path);
+    if (check.status != FileCheck::Status::Complete) {
+        const bool scans = check.status == FileCheck::Status::TooManyScans;
+        result.status = scans ? LoadStatus::TooManyScans : LoadStatus::Unreadable;
+        result.limit = scans ? MaxJpegScans : 0;
+        return result;
+    }
+    allowAllocationFor(stored, sixteenBit);
     if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
         // The EXIF orientation turns the picture only after decoding, while
         // the reduced size is asked for in stored orientation.
@@ -141,6 +185,9 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         result.status = LoadStatus::Unreadable;
         return result;
     }
+    image = uprightPicture(image, check.exifOrientation);
+    if (imageStepFailed(image))
+        return conversionFailed();
 
     QImage scaled;
     QPoint offset;
@@ -149,6 +196,8 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         const QRect middle = middleRect(image.size());
         if (middle != image.rect())
             image = image.copy(middle);
+        if (imageStepFailed(image))
+            return conversionFailed();
         scaled = toLinearLight(std::move(image))
                      .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
@@ -165,9 +214,13 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
                      .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
     }
+    if (imageStepFailed(scaled))
+        return conversionFailed();
     QImage picture = composeOnBackground(scaled, offset, geometry.background);
     picture.convertToColorSpace(QColorSpace::SRgb);
     result.image = picture.convertToFormat(QImage::Format_RGB888);
+    if (imageStepFailed(result.image))
+        return conversionFailed();
     result.status = LoadStatus::Ok;
     return result;
 }

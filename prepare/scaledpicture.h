@@ -2,7 +2,8 @@
 // turned upright by its EXIF orientation, cropped, padded or stretched, each
 // pixel the average of its source area in linear light, and transparency laid
 // over a background colour. Pictures whose header claims more than 50
-// megapixels are refused before anything is decoded.
+// megapixels (16 bits a channel: Max16BitSourcePixels) are refused before
+// anything is decoded, and so are files that checkPictureFile() finds cut.
 #pragma once
 
 #include <QImage>
@@ -14,6 +15,9 @@ namespace prepare {
 inline constexpr int PictureWidth = 160;
 inline constexpr int PictureHeight = 120;
 inline constexpr qint64 MaxSourcePixels = 50'000'000;
+// Decoded and turned to linear light at 8 bytes a pixel, a larger picture of 16
+// bits a channel would pass 700 MiB and 3 s.
+inline constexpr qint64 Max16BitSourcePixels = 30'000'000;
 
 enum class Fit {
     Crop, // cover 160 x 120 and keep the middle
@@ -30,8 +34,10 @@ struct Geometry
 enum class LoadStatus {
     Ok,
     CannotOpen, // missing, not a regular file, or not readable
-    TooLarge, // the header claims more than MaxSourcePixels
+    TooLarge, // the header claims more than MaxSourcePixels (or Max16BitSourcePixels)
+    TooManyScans, // a JPEG of more than MaxJpegScans scans
     Unreadable, // empty, truncated, or a format Qt cannot read
+    ConversionFailed, // a conversion or scaling gave no picture: out of memory
 };
 
 struct ScaledPicture
@@ -39,6 +45,7 @@ struct ScaledPicture
     LoadStatus status = LoadStatus::CannotOpen;
     QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
+    qint64 limit = 0; // TooLarge: the pixels allowed; TooManyScans: the scans allowed
     int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
 };
 
