@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,6 +14,13 @@ namespace prepare {
 namespace {
 
 using Status = FileCheck::Status;
+
+FileCheck verdict(Status status)
+{
+    FileCheck check;
+    check.status = status;
+    return check;
+}
 
 // Bounds-checked reading: every read past the end says so instead.
 class Bytes
@@ -77,7 +86,7 @@ FileCheck checkJpeg(const Bytes &bytes)
         while (bytes.has(pos, 1) && bytes.at(pos) == 0xff)
             ++pos;
         if (!bytes.has(pos, 1))
-            return {Status::Truncated};
+            return verdict(Status::Truncated);
         const uchar marker = bytes.at(pos++);
         if (marker == 0xd9)
             return {};
@@ -86,11 +95,11 @@ FileCheck checkJpeg(const Bytes &bytes)
         if (standalone)
             continue;
         if (!bytes.has(pos, 2) || bytes.be16(pos) < 2 || !bytes.has(pos, bytes.be16(pos)))
-            return {Status::Truncated};
+            return verdict(Status::Truncated);
         pos += bytes.be16(pos);
         if (marker == 0xda) {
             if (++scans > MaxJpegScans)
-                return {Status::TooManyScans};
+                return verdict(Status::TooManyScans);
             pos = endOfScanData(bytes, pos);
         }
     }
@@ -99,20 +108,26 @@ FileCheck checkJpeg(const Bytes &bytes)
 FileCheck checkPng(const Bytes &bytes)
 {
     FileCheck check;
+    if (bytes.has(16, 8))
+        check.claimedSize = QSize(int(qMin<quint32>(bytes.be32(16), INT_MAX)),
+            int(qMin<quint32>(bytes.be32(20), INT_MAX)));
     qint64 pos = 8;
     while (bytes.has(pos, 8)) {
         const qint64 length = bytes.be32(pos);
         const QByteArrayView type = bytes.view(pos + 4, 4);
         // A length beyond the file would have libpng allocate it and read on.
-        if (!bytes.has(pos + 8, length + 4))
-            return {Status::Truncated};
+        if (!bytes.has(pos + 8, length + 4)) {
+            check.status = Status::Truncated;
+            return check;
+        }
         if (type == "eXIf")
             check.exifOrientation = exifOrientation(bytes.view(pos + 8, length));
         if (type == "IEND")
             return check;
         pos += 12 + length;
     }
-    return {Status::Truncated};
+    check.status = Status::Truncated;
+    return check;
 }
 
 // Run-length encoded pixels, 8 or 4 bits each, from pos to the end-of-bitmap code.
@@ -134,13 +149,13 @@ FileCheck checkBmpRunLengths(const Bytes &bytes, qint64 pos, bool fourBits)
             pos += literal + (literal & 1);
         }
     }
-    return {Status::Truncated};
+    return verdict(Status::Truncated);
 }
 
 FileCheck checkBmp(const Bytes &bytes)
 {
     if (!bytes.has(14, 4))
-        return {Status::Truncated};
+        return verdict(Status::Truncated);
     const qint64 pixelData = bytes.le32(10);
     const quint32 headerSize = bytes.le32(14);
     qint64 width = 0;
@@ -157,8 +172,11 @@ FileCheck checkBmp(const Bytes &bytes)
         bitsPerPixel = bytes.le16(28);
         compression = bytes.le32(30);
     } else {
-        return {Status::Truncated};
+        return verdict(Status::Truncated);
     }
+    FileCheck check;
+    check.claimedSize
+        = QSize(int(std::abs(width)), int(std::min<qint64>(std::abs(height), INT_MAX)));
     constexpr quint32 Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6;
     switch (compression) {
     case Rgb:
@@ -168,15 +186,17 @@ FileCheck checkBmp(const Bytes &bytes)
         const qint64 rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
         if (!bytes.has(pixelData, 0)
             || (rowBytes > 0 && std::abs(height) > (bytes.size() - pixelData) / rowBytes))
-            return {Status::Truncated};
-        return {};
+            check.status = Status::Truncated;
+        break;
     }
     case Rle8:
     case Rle4:
-        return checkBmpRunLengths(bytes, pixelData, compression == Rle4);
+        check.status = checkBmpRunLengths(bytes, pixelData, compression == Rle4).status;
+        break;
     default:
-        return {}; // Qt refuses these itself
+        break; // Qt refuses these itself
     }
+    return check;
 }
 
 // The data sub-blocks that follow pos, up to their empty terminator; the
@@ -201,7 +221,7 @@ qint64 afterGifColorTable(qint64 pos, uchar flags)
 FileCheck checkGif(const Bytes &bytes)
 {
     if (!bytes.has(0, 13))
-        return {Status::Truncated};
+        return verdict(Status::Truncated);
     qint64 pos = afterGifColorTable(13, bytes.at(10));
     while (bytes.has(pos, 1)) {
         const uchar introducer = bytes.at(pos++);
@@ -209,16 +229,16 @@ FileCheck checkGif(const Bytes &bytes)
             pos = afterGifSubBlocks(bytes, pos + 1);
         } else if (introducer == 0x2c) { // the image descriptor, 9 bytes
             if (!bytes.has(pos, 9))
-                return {Status::Truncated};
+                return verdict(Status::Truncated);
             pos = afterGifColorTable(pos + 9, bytes.at(pos + 8)) + 1; // + LZW code size
-            return afterGifSubBlocks(bytes, pos) < 0 ? FileCheck {Status::Truncated} : FileCheck {};
+            return afterGifSubBlocks(bytes, pos) < 0 ? verdict(Status::Truncated) : FileCheck();
         } else {
-            return {Status::Truncated}; // the trailer or garbage before any image
+            return verdict(Status::Truncated); // the trailer or garbage before any image
         }
         if (pos < 0)
-            return {Status::Truncated};
+            return verdict(Status::Truncated);
     }
-    return {Status::Truncated};
+    return verdict(Status::Truncated);
 }
 
 // Only the orientation: Qt's WebP reader reports a cut file itself.

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QSize>
 #include <QString>
 
 namespace prepare {
@@ -27,10 +28,15 @@ struct FileCheck
 
     Status status = Status::Complete;
     int exifOrientation = 1; // 1..8 from a PNG or WebP; 1 (upright) elsewhere
+    // What a BMP or PNG header claims, so that a cut file claiming too much is
+    // still called too large; invalid elsewhere.
+    QSize claimedSize;
 };
 
 FileCheck checkPictureBytes(QByteArrayView bytes);
-// Reads the file mapped, not copied; a file that cannot be mapped is left to Qt.
+// Reads the file mapped, not copied; a file that cannot be mapped is left to
+// Qt. Run before Qt reads even the header: libpng reads every chunk before the
+// pixel data in full, whatever length it claims.
 FileCheck checkPictureFile(const QString &path);
 
 } // namespace prepare

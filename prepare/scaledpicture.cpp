@@ -128,6 +128,24 @@ void allowAllocationFor(QSize size, bool sixteenBit)
         int(std::max<qint64>(QtDefaultMebibytes, (bytes + Mebibyte - 1) / Mebibyte)));
 }
 
+// A cut file whose header claims too much is still too large, as a whole one would be.
+ScaledPicture refusedByFileCheck(const FileCheck &check)
+{
+    ScaledPicture result;
+    const QSize claimed = check.claimedSize;
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxSourcePixels) {
+        result.status = LoadStatus::TooLarge;
+        result.sourceSize = claimed;
+        result.limit = MaxSourcePixels;
+    } else if (check.status == FileCheck::Status::TooManyScans) {
+        result.status = LoadStatus::TooManyScans;
+        result.limit = MaxJpegScans;
+    } else {
+        result.status = LoadStatus::Unreadable;
+    }
+    return result;
+}
+
 ScaledPicture conversionFailed()
 {
     ScaledPicture result;
@@ -144,6 +162,9 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     if (!info.isFile() || !info.isReadable())
         return result;
     silenceImageLibraries();
+    const FileCheck check = checkPictureFile(path);
+    if (check.status != FileCheck::Status::Complete)
+        return refusedByFileCheck(check);
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
@@ -156,13 +177,6 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     result.limit = sixteenBit ? Max16BitSourcePixels : MaxSourcePixels;
     if (stored.isValid() && qint64(stored.width()) * stored.height() > result.limit) {
         result.status = LoadStatus::TooLarge;
-        return result;
-    }
-    const FileCheck check = checkPictureFile(path);
-    if (check.status != FileCheck::Status::Complete) {
-        const bool scans = check.status == FileCheck::Status::TooManyScans;
-        result.status = scans ? LoadStatus::TooManyScans : LoadStatus::Unreadable;
-        result.limit = scans ? MaxJpegScans : 0;
         return result;
     }
     allowAllocationFor(stored, sixteenBit);
