@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <zlib.h>
 
 namespace prepare {
 
@@ -117,6 +118,13 @@ FileCheck checkPng(const Bytes &bytes)
         const QByteArrayView type = bytes.view(pos + 4, 4);
         // A length beyond the file would have libpng allocate it and read on.
         if (!bytes.has(pos + 8, length + 4)) {
+            check.status = Status::Truncated;
+            return check;
+        }
+        // libpng prints its own line for a critical chunk that fails its CRC.
+        const bool critical = !(bytes.at(pos + 4) & 0x20);
+        if (critical
+            && crc32(0, bytes.data(pos + 4), uInt(length + 4)) != bytes.be32(pos + 8 + length)) {
             check.status = Status::Truncated;
             return check;
         }

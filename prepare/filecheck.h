@@ -5,8 +5,8 @@
 // end-of-image marker (counting its scans), a BMP's pixel data to its last row
 // or, run-length encoded, to its end-of-bitmap code, a GIF's first image to
 // its last data block, a PNG's chunks to IEND, none longer than the rest of
-// the file. PNG eXIf and WebP EXIF chunks are picked up on the way, since Qt
-// reads orientation only from JPEG and TIFF.
+// the file and every critical one whole by its CRC. PNG eXIf and WebP EXIF chunks are picked up on
+// the way, since Qt reads orientation only from JPEG and TIFF.
 #pragma once
 
 #include <QByteArrayView>

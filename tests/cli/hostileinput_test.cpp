@@ -2,6 +2,7 @@
 // status, and an earlier output left byte for byte as it was with nothing else
 // written beside it.
 #include "clirun.h"
+#include "pngchunk.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -43,11 +44,18 @@ QByteArray cut(const QByteArray &bytes, double share)
     return bytes.left(qsizetype(bytes.size() * share));
 }
 
-QByteArray pngChunk(const QByteArray &type, const QByteArray &data, quint32 length)
+QByteArray flipped(QByteArray bytes, qsizetype at)
 {
-    QByteArray chunk(4, '\0');
-    qToBigEndian<quint32>(length, chunk.data());
-    return chunk + type + data + QByteArray(4, '\0');
+    bytes[at] = char(~bytes[at]);
+    return bytes;
+}
+
+// A text chunk claiming 2 GiB, as libpng would allocate and read.
+QByteArray overlongChunk()
+{
+    QByteArray chunk = pngChunk("tEXt", "a");
+    qToBigEndian<quint32>(0x7fffffff, chunk.data());
+    return chunk;
 }
 
 // A JPEG whose one scan repeats: the file check refuses it before libjpeg sees it.
@@ -135,6 +143,10 @@ TEST_P(HostileInput, EndsWithItsStatusAndLeavesTheEarlierFile)
         EXPECT_EQ(fileBytes(folder.filePath("o.bmp")), EarlierBytes);
         EXPECT_FALSE(run.err.isEmpty());
     }
+    // Only our own message: no line of libpng's or libtiff's.
+    EXPECT_FALSE(
+        run.err.contains(QLatin1String("libpng")) || run.err.contains(QLatin1String("TIFF")))
+        << run.err.toStdString();
     EXPECT_EQ(fileBytes(folder.filePath("palette.csv")), QByteArray("0,0,0\n255,255,255\n"));
     EXPECT_EQ(entriesOf(folder.path()), before);
 }
@@ -148,8 +160,10 @@ const QStringList Prepare {"prepare", "IN", "OUT"};
 INSTANTIATE_TEST_SUITE_P(Prepare, HostileInput,
     ::testing::Values(HostileCase {"WholePng", Png, Prepare, 0},
         HostileCase {"PngCut", cut(Png, 0.5), Prepare, 3},
-        HostileCase {"PngChunkLongerThanTheFile",
-            Png.left(33) + pngChunk("tEXt", "a", 0x7fffffff) + Png.mid(33), Prepare, 3},
+        HostileCase {"PngWithABrokenCrc", flipped(Png, Png.size() / 2), Prepare, 3},
+        HostileCase {"TiffCut", cut(encoded(photoLike(400, 300), "tiff"), 0.5), Prepare, 3},
+        HostileCase {
+            "PngChunkLongerThanTheFile", Png.left(33) + overlongChunk() + Png.mid(33), Prepare, 3},
         HostileCase {"JpegCutAtATenth", cut(Jpeg, 0.1), Prepare, 3},
         HostileCase {"JpegCutInItsLastBytes", Jpeg.left(Jpeg.size() - 2), Prepare, 3},
         HostileCase {"ProgressiveJpegCut", cut(ProgressiveJpeg, 0.6), Prepare, 3},
