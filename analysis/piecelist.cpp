@@ -1,11 +1,14 @@
 #include "piecelist.h"
 
-QString pieceCountList(const modShared &model, int colorMax)
+QString pieceCountList(const modShared &model, int colorMax, const QStringList &names)
 {
     QString text;
     for (int n = 1; n <= colorMax; ++n) {
         text += QStringLiteral("色") + QString::number(n) + QStringLiteral(":　")
-            + QString::number(model.lngColorCount(n)) + QStringLiteral(" 枚\r\n");
+            + QString::number(model.lngColorCount(n)) + QStringLiteral(" 枚");
+        if (n <= names.size() && !names[n - 1].isEmpty())
+            text += QStringLiteral("　") + names[n - 1];
+        text += QStringLiteral("\r\n");
     }
     return text;
 }

@@ -7,16 +7,24 @@
 //   prepare_quality reference PHOTO REF.png
 //   prepare_quality row NAME PHOTO REF.png IM_PLAIN.png IM_DITHERED.png
 //   prepare_quality decode PHOTO.jpg
+//   prepare_quality palette-file COUNT FILE
+//   prepare_quality palette NAME REF.png PALETTE
 #include "colorreduction.h"
 #include "labcolor.h"
+#include "palettefile.h"
 #include "quality.h"
 #include "scaledpicture.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <limits>
+#include <vector>
 
 using namespace prepare;
 
@@ -82,6 +90,102 @@ int row(const QStringList &args)
     return plainPasses && ditherPasses ? 0 : 2;
 }
 
+// COUNT colours spread evenly over the RGB cube (the R3 sequence), as CSV lines.
+int writePalette(int count, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    QHash<QRgb, bool> seen;
+    for (int n = 0; int(seen.size()) < count; ++n) {
+        const auto channel = [n](double step) {
+            const double value = 0.5 + n * step;
+            return int(std::lround((value - std::floor(value)) * 255));
+        };
+        const QRgb color
+            = qRgb(channel(0.8191725134), channel(0.6710436067), channel(0.5497004779));
+        if (seen.contains(color))
+            continue;
+        seen.insert(color, true);
+        file.write(QStringLiteral("%1,%2,%3,c%4\n")
+                       .arg(qRed(color))
+                       .arg(qGreen(color))
+                       .arg(qBlue(color))
+                       .arg(seen.size())
+                       .toUtf8());
+    }
+    return file.error() == QFileDevice::NoError ? 0 : 1;
+}
+
+// The yardstick: add, count times, the file colour that lowers the mean error
+// over the picture's own colours most.
+double greedyError(const QImage &ref, const QList<QRgb> &file, int count, const LabColor &lab)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < ref.height(); ++y)
+        for (int x = 0; x < ref.width(); ++x)
+            ++counts[ref.pixel(x, y)];
+    std::vector<std::vector<float>> table;
+    std::vector<double> weights;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        const cmsCIELab color = lab.fromRgb(it.key());
+        std::vector<float> row;
+        for (const QRgb fileColor : file)
+            row.push_back(float(LabColor::distance(color, lab.fromRgb(fileColor))));
+        table.push_back(std::move(row));
+        weights.push_back(it.value());
+    }
+    std::vector<float> nearest(table.size(), std::numeric_limits<float>::max());
+    double error = 0;
+    for (int k = 0; k < count; ++k) {
+        double best = std::numeric_limits<double>::max();
+        qsizetype bestColumn = 0;
+        for (qsizetype c = 0; c < file.size(); ++c) {
+            double sum = 0;
+            for (size_t r = 0; r < table.size(); ++r)
+                sum += weights[r] * std::min(nearest[r], table[r][c]);
+            if (sum < best) {
+                best = sum;
+                bestColumn = c;
+            }
+        }
+        for (size_t r = 0; r < table.size(); ++r)
+            nearest[r] = std::min(nearest[r], table[r][bestColumn]);
+        error = best;
+    }
+    return error / double(ref.width() * ref.height());
+}
+
+// Our choice of a palette file's colours beside the plain greedy choice, for
+// 32 and 12 colours, and the time of our colour reduction.
+int paletteRow(const QString &name, const QString &refPath, const QString &palettePath)
+{
+    const QImage ref = rgb888(refPath);
+    const PaletteFile palette = readPaletteFile(palettePath);
+    if (palette.status != PaletteFile::Status::Ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(paletteErrorText(palette, palettePath)));
+        return 1;
+    }
+    QList<QRgb> file;
+    for (const PaletteColor &color : palette.colors)
+        file.append(color.rgb);
+    const LabColor lab;
+    std::printf("| %s |", qPrintable(name));
+    for (const int count : {32, 12}) {
+        const auto start = std::chrono::steady_clock::now();
+        const QImage ours = reduceColors(ref, {count, false, file}, lab);
+        const auto end = std::chrono::steady_clock::now();
+        const double oursError = meanDeltaE(ours, ref, lab);
+        const double greedy = greedyError(ref, file, count, lab);
+        std::printf(" %.2f | %.2f | %.3f | %.0f ms |", oursError, greedy, oursError / greedy,
+            std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    std::printf("\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -92,6 +196,10 @@ int main(int argc, char *argv[])
         return reference(args[1], args[2]);
     if (args.size() == 6 && args[0] == QLatin1String("row"))
         return row(args.mid(1));
+    if (args.size() == 3 && args[0] == QLatin1String("palette-file"))
+        return writePalette(args[1].toInt(), args[2]);
+    if (args.size() == 4 && args[0] == QLatin1String("palette"))
+        return paletteRow(args[1], args[2], args[3]);
     if (args.size() == 2 && args[0] == QLatin1String("decode")) {
         std::printf("%s\n", qPrintable(decodeError(args[1])));
         return 0;
@@ -99,6 +207,8 @@ int main(int argc, char *argv[])
     std::fprintf(stderr,
         "usage: prepare_quality reference PHOTO REF.png\n"
         "       prepare_quality row NAME PHOTO REF.png IM_PLAIN.png IM_DITHERED.png\n"
-        "       prepare_quality decode PHOTO.jpg\n");
+        "       prepare_quality decode PHOTO.jpg\n"
+        "       prepare_quality palette-file COUNT FILE\n"
+        "       prepare_quality palette NAME REF.png PALETTE\n");
     return 1;
 }

@@ -52,7 +52,8 @@ BENCHMARK(BM_PrintMatrixAllToPdf)->Unit(benchmark::kMillisecond);
 // Neighbouring cells all differ, so the map draws every one of its 19,200 cells.
 void BM_PrintOverviewToPdf(benchmark::State &state)
 {
-    printToPdf(state, PrintSurface::ColorModeColor, OverviewDocumentName, printOverview);
+    printToPdf(state, PrintSurface::ColorModeColor, OverviewDocumentName,
+        [](PrintSurface &surface, const modShared &model) { printOverview(surface, model); });
 }
 BENCHMARK(BM_PrintOverviewToPdf)->Unit(benchmark::kMillisecond);
 

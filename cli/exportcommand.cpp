@@ -1,8 +1,10 @@
+#include "colornames.h"
 #include "commandline.h"
 #include "commands.h"
 #include "csvwriter.h"
 #include "modshared.h"
 #include "pagesmodule.h"
+#include "paletteoption.h"
 #include "pictureanalysis.h"
 
 #include <QCoreApplication>
@@ -87,7 +89,12 @@ int runExport(int argc, char *argv[])
         QStringLiteral("The overview for laying the picture as a group, "
                        "ColorMatrixOverview.pdf: a colour map of all blocks, then the "
                        "pieces each block needs."));
-    parser.addOptions({out, csv, sampleSheet, matrix, block, overview});
+    const QCommandLineOption palette(QStringLiteral("palette"),
+        QStringLiteral("With --overview, begin its lists with a key of every colour named by "
+                       "the colour of exactly the same RGB value in <file> (a GIMP palette or "
+                       "CSV lines R,G,B[,name]). A wrong palette line stops with status 3."),
+        QStringLiteral("file"));
+    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -111,6 +118,12 @@ int runExport(int argc, char *argv[])
     const auto application = createApplication(drawsPages, argc, argv);
     if (!application)
         return ExitBroken;
+    std::optional<QList<PaletteColor>> paletteColors;
+    if (parser.isSet(palette)) {
+        paletteColors = readPaletteOption(parser.value(palette));
+        if (!paletteColors)
+            return ExitBroken;
+    }
     const QString picture = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
     modShared model;
     int colorMax = 0;
@@ -138,6 +151,8 @@ int runExport(int argc, char *argv[])
         request.sampleSheet = printsSample;
         request.matrix = printsMatrix;
         request.overview = printsOverview;
+        if (paletteColors)
+            request.colorNames = colorNames(model, colorMax, *paletteColors);
         request.onePage = onePage.has_value();
         if (onePage) {
             request.blockX = onePage->x;

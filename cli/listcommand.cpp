@@ -1,8 +1,10 @@
 #include "blockcounts.h"
+#include "colornames.h"
 #include "colorvalue.h"
 #include "commandline.h"
 #include "commands.h"
 #include "modshared.h"
+#include "paletteoption.h"
 #include "pictureanalysis.h"
 #include "piecelist.h"
 
@@ -21,18 +23,23 @@ int unnumberedPixels(const modShared &model)
     return int(std::count(cells, cells + PixelColorMatrix::Size, 0));
 }
 
-QJsonObject analysisJson(const QString &path, const modShared &model, int colorMax)
+// names: one a colour number, empty for a colour without a name.
+QJsonObject analysisJson(
+    const QString &path, const modShared &model, int colorMax, const QStringList &names)
 {
     QJsonArray colors;
     for (int n = 1; n <= colorMax; ++n) {
         const int32_t value = model.lngColorRGB(n);
-        colors.append(QJsonObject {
+        QJsonObject color {
             {QStringLiteral("number"), n},
             {QStringLiteral("rgb"),
                 QJsonArray {
                     colorvalue::red(value), colorvalue::green(value), colorvalue::blue(value)}},
             {QStringLiteral("count"), model.lngColorCount(n)},
-        });
+        };
+        if (!names.isEmpty() && !names[n - 1].isEmpty())
+            color.insert(QStringLiteral("name"), names[n - 1]);
+        colors.append(color);
     }
     return {
         {QStringLiteral("picture"), path},
@@ -60,18 +67,31 @@ int runList(int argc, char *argv[])
                        "print order: \"H 6  22×19  25×17\" (colour 22 nineteen times ...; "
                        "0 counts cells without a colour number). With --json, adds "
                        "\"blocks\"."));
-    parser.addOptions({json, blocks});
+    const QCommandLineOption palette(QStringLiteral("palette"),
+        QStringLiteral("Name each colour by the colour of exactly the same RGB value in <file> "
+                       "(a GIMP palette or CSV lines R,G,B[,name]); with --json, adds "
+                       "\"name\". A wrong palette line stops with status 3."),
+        QStringLiteral("file"));
+    parser.addOptions({json, blocks, palette});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
     QCoreApplication application(argc, argv);
+    std::optional<QList<PaletteColor>> paletteColors;
+    if (parser.isSet(palette)) {
+        paletteColors = readPaletteOption(parser.value(palette));
+        if (!paletteColors)
+            return ExitBroken;
+    }
     const QString path = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
     modShared model;
     int colorMax = 0;
     if (const int code = analysePicture(path, model, colorMax); code != ExitDone)
         return code;
+    const QStringList names
+        = colorNames(model, colorMax, paletteColors.value_or(QList<PaletteColor>()));
     if (parser.isSet(json)) {
-        QJsonObject object = analysisJson(path, model, colorMax);
+        QJsonObject object = analysisJson(path, model, colorMax, names);
         if (parser.isSet(blocks))
             object.insert(QStringLiteral("blocks"), blockCountJson(model));
         return printOutput(
@@ -79,5 +99,5 @@ int runList(int argc, char *argv[])
     }
     if (parser.isSet(blocks))
         return printOutput(blockCountList(model));
-    return printOutput(pieceCountList(model, colorMax));
+    return printOutput(pieceCountList(model, colorMax, names));
 }

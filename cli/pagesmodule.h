@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFunctionPointer>
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 struct modShared;
@@ -21,6 +22,7 @@ struct PagesRequest
     bool sampleSheet = false;
     bool matrix = false;
     bool overview = false;
+    QStringList colorNames; // for the overview's key; none without a palette file
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;

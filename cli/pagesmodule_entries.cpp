@@ -71,7 +71,7 @@ extern "C" Q_DECL_EXPORT void tessamapPrintPages(const PagesRequest *request, Pa
         // Shows unnumbered cells as such, so it is never refused for them.
         outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
             folder.filePath(QString::fromLatin1(OverviewDocumentName)),
-            [&] { printOverview(surface, model); });
+            [&] { printOverview(surface, model, request->colorNames); });
     }
 }
 

@@ -1,3 +1,6 @@
+#include "colornames.h"
+#include "colornumbering.h"
+#include "colorvalue.h"
 #include "commandline.h"
 #include "commands.h"
 #include "prepare.h"
@@ -69,6 +72,38 @@ int exitCode(prepare::PrepareResult::Status status)
     return ExitBroken;
 }
 
+// One line per colour number of the picture written, numbered as the windows
+// will number it: "色3:　230,180,150　肌2".
+QString colorNumberList(const QImage &picture, const QList<PaletteColor> &fileColors)
+{
+    // The pixel bytes of the BMP: blue, green, red, bottom row first.
+    QByteArray pixels(qsizetype(picture.width()) * picture.height() * 3, Qt::Uninitialized);
+    char *pixel = pixels.data();
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        const uchar *row = picture.constScanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            *pixel++ = char(row[3 * x + 2]);
+            *pixel++ = char(row[3 * x + 1]);
+            *pixel++ = char(row[3 * x]);
+        }
+    }
+    modShared model;
+    const int colorMax = numberColors(pixels, model);
+    const QStringList names = colorNames(model, colorMax, fileColors);
+    QString text;
+    for (int n = 1; n <= colorMax; ++n) {
+        const int32_t value = model.lngColorRGB(n);
+        text += QStringLiteral("\n色%1:　%2,%3,%4")
+                    .arg(n)
+                    .arg(colorvalue::red(value))
+                    .arg(colorvalue::green(value))
+                    .arg(colorvalue::blue(value));
+        if (!names[n - 1].isEmpty())
+            text += QStringLiteral("　") + names[n - 1];
+    }
+    return text;
+}
+
 } // namespace
 
 int runPrepare(int argc, char *argv[])
@@ -94,8 +129,9 @@ int runPrepare(int argc, char *argv[])
         QStringLiteral("At most <n> colours, 1 to 32 (default 32)."), QStringLiteral("n"),
         QStringLiteral("32"));
     const QCommandLineOption palette(QStringLiteral("palette"),
-        QStringLiteral("Use only colours of <file>: a GIMP palette (.gpl) or CSV lines "
-                       "R,G,B[,name], UTF-8."),
+        QStringLiteral("Use only colours of <file>, the best <n> of them: a GIMP palette (.gpl) "
+                       "or CSV lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour "
+                       "used with its number and name."),
         QStringLiteral("file"));
     const QCommandLineOption dither(QStringLiteral("dither"),
         QStringLiteral("Mix colours by error diffusion (Floyd-Steinberg). Off by default: "
@@ -146,8 +182,11 @@ int runPrepare(int argc, char *argv[])
         printMessage(prepare::prepareFailureText(result, input, output, options.paletteFile));
         return exitCode(result.status);
     }
-    return printOutput(QStringLiteral("色数: %1\n平均色差 (CIEDE2000%2): %3")
-                           .arg(result.colorCount)
-                           .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
-                           .arg(QString::number(result.meanDeltaE, 'f', 2)));
+    QString report = QStringLiteral("色数: %1\n平均色差 (CIEDE2000%2): %3")
+                         .arg(result.colorCount)
+                         .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
+                         .arg(QString::number(result.meanDeltaE, 'f', 2));
+    if (!options.paletteFile.isEmpty())
+        report += colorNumberList(result.picture, result.palette.colors);
+    return printOutput(report);
 }

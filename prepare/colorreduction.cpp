@@ -1,6 +1,7 @@
 #include "colorreduction.h"
 
 #include "dithering.h"
+#include "filecolorchoice.h"
 #include "labcolor.h"
 #include "nearestcolor.h"
 
@@ -23,7 +24,6 @@ namespace {
 
 // CIEDE2000 measured for the four nearest by plain Lab distance only: on the
 // bench photographs, measuring all 32 lowered the mean error by under 0.01.
-// A palette file's colours are few and chosen by the user, so all are measured.
 constexpr int Candidates = 4;
 // k-means passes after libimagequant; passes past three gained under 0.05.
 constexpr int RefinementPasses = 3;
@@ -204,29 +204,19 @@ QImage painted(const QImage &picture, const Histogram &histogram, const std::vec
     return result;
 }
 
-// The palette file's colours nearest to libimagequant's, each chosen once; for
-// one colour, the file's colour with the least total error over the picture.
-std::vector<QRgb> fileColorsFor(const QImage &picture, const Histogram &histogram,
-    const QList<QRgb> &fileColors, int count, const LabColor &lab)
+// The picture in the palette file's colours, chosen as filecolorchoice.h tells.
+QImage inFileColors(const QImage &picture, const Histogram &histogram,
+    const ReductionOptions &options, int count, const LabColor &lab)
 {
-    const std::vector<QRgb> file(fileColors.begin(), fileColors.end());
-    const std::vector<cmsCIELab> fileLab = labOf(file, lab);
-    if (count == 1) {
-        std::vector<double> totals(file.size());
-        for (size_t i = 0; i < histogram.colors.size(); ++i) {
-            for (size_t j = 0; j < file.size(); ++j)
-                totals[j] += histogram.counts[i] * LabColor::distance(histogram.lab[i], fileLab[j]);
-        }
-        return {file[std::min_element(totals.begin(), totals.end()) - totals.begin()]};
-    }
-    const NearestColor nearestInFile(fileLab);
+    const std::vector<QRgb> file(options.fileColors.begin(), options.fileColors.end());
+    const FileColorChoice choice = chooseFileColors(
+        {histogram.colors, histogram.lab, histogram.counts}, labOf(file, lab), count);
     std::vector<QRgb> chosen;
-    for (const QRgb color : libimagequantColors(picture, count)) {
-        const QRgb inFile = file[nearestInFile(lab.fromRgb(color)).index];
-        if (std::find(chosen.begin(), chosen.end(), inFile) == chosen.end())
-            chosen.push_back(inFile);
-    }
-    return chosen;
+    for (const int index : choice.chosen)
+        chosen.push_back(file[index]);
+    if (options.dither)
+        return dithered(picture, chosen, lab);
+    return painted(picture, histogram, chosen, Assignment {choice.colorOf});
 }
 
 } // namespace
@@ -235,15 +225,8 @@ QImage reduceColors(const QImage &picture, const ReductionOptions &options, cons
 {
     const int count = std::clamp(options.colors, 1, MaxColors);
     const Histogram colors = histogram(picture, lab);
-    if (!options.fileColors.isEmpty()) {
-        const std::vector<QRgb> chosen
-            = fileColorsFor(picture, colors, options.fileColors, count, lab);
-        if (chosen.empty())
-            return {};
-        if (options.dither)
-            return dithered(picture, chosen, lab);
-        return painted(picture, colors, chosen, assign(colors, NearestColor(labOf(chosen, lab))));
-    }
+    if (!options.fileColors.isEmpty())
+        return inFileColors(picture, colors, options, count, lab);
     if (count == 1) {
         const std::vector<QRgb> mean {linearMean(picture)};
         return painted(picture, colors, mean, Assignment {std::vector<int>(colors.colors.size())});

@@ -1,6 +1,7 @@
 // Reduces a 160 x 120 picture to at most N colours, N 1..32: libimagequant
 // chooses them (for N = 1, the mean colour in linear light), or they are the
-// nearest of the colours in a palette file. Each pixel then takes the nearest
+// best N of the colours in a palette file (see filecolorchoice.h; all of them
+// when the file has at most N). Each pixel then takes the nearest
 // chosen colour by CIEDE2000, or, with dithering, Floyd-Steinberg error
 // diffusion over the chosen colours.
 #pragma once

@@ -29,6 +29,14 @@ public:
     {
         return cmsCIE2000DeltaE(&a, &b, 1, 1, 1);
     }
+    // The square of the plain Lab distance, a cheap first sort before distance().
+    static double squaredPlainDistance(const cmsCIELab &a, const cmsCIELab &b)
+    {
+        const double l = a.L - b.L;
+        const double x = a.a - b.a;
+        const double y = a.b - b.b;
+        return l * l + x * x + y * y;
+    }
 
 private:
     cmsContext m_context = nullptr;

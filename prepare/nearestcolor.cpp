@@ -11,14 +11,6 @@ namespace {
 
 constexpr int MaxCandidates = 8;
 
-double squaredDistance(const cmsCIELab &a, const cmsCIELab &b)
-{
-    const double l = a.L - b.L;
-    const double x = a.a - b.a;
-    const double y = a.b - b.b;
-    return l * l + x * x + y * y;
-}
-
 } // namespace
 
 NearestColor::NearestColor(std::vector<cmsCIELab> colors, int candidates)
@@ -42,7 +34,7 @@ NearestColor::Match NearestColor::operator()(const cmsCIELab &color) const
     std::pair<double, int> nearest[MaxCandidates];
     int kept = 0;
     for (int i = 0; i < count; ++i) {
-        const double distance = squaredDistance(color, m_colors[i]);
+        const double distance = LabColor::squaredPlainDistance(color, m_colors[i]);
         if (kept == m_candidates && distance >= nearest[kept - 1].first)
             continue;
         int at = kept < m_candidates ? kept++ : kept - 1;

@@ -2,6 +2,7 @@
 
 #include "blockcounts.h"
 #include "colorvalue.h"
+#include "elidedtext.h"
 #include "modshared.h"
 #include "pagesetup.h"
 #include "printsurface.h"
@@ -37,6 +38,12 @@ constexpr double SwatchSize = 2.4;
 constexpr double SwatchTop = 0.4;
 // The margin below the list matches the one above and left of the origin.
 constexpr double BottomMargin = 20;
+// The key's columns within a list column; names are cut to fit before the count.
+constexpr double KeySwatchLeft = 6;
+constexpr double KeyNameLeft = 10;
+constexpr double KeyCountLeft = 62;
+constexpr qsizetype KeyNameLength = 20;
+constexpr double KeyGap = 4;
 
 // Marks a cell without a colour number, so its white is never taken for a white
 // colour. The surface draws only rectangles, hence a '+' of two thin boxes.
@@ -124,27 +131,66 @@ QPointF swatchAt(const ListEntry &entry, qsizetype i)
 }
 
 // The entries page by page, down one column and then the next; an entry that
-// would cross the foot of a column starts the next one whole.
-QList<QList<ListEntry>> layOutLists(QList<BlockCount> blocks, double bottom)
+// would cross the foot of a column starts the next one whole. The first page's
+// columns begin at firstTop.
+QList<QList<ListEntry>> layOutLists(QList<BlockCount> blocks, double firstTop, double bottom)
 {
     QList<QList<ListEntry>> pages(1);
     qsizetype column = 0;
-    double y = 0;
+    double top = firstTop;
+    double y = top;
     for (BlockCount &block : blocks) {
         const auto lines
             = std::max<qsizetype>(1, (block.pieces.size() + ItemsPerLine - 1) / ItemsPerLine);
         const double height = LinePitch * double(lines);
-        if (y > 0 && y + height > bottom) {
-            y = 0;
+        if (y > top && y + height > bottom) {
             if (++column == qsizetype(std::size(ColumnLefts))) {
                 column = 0;
+                top = 0;
                 pages.emplaceBack();
             }
+            y = top;
         }
         pages.last().append({std::move(block), QPointF(ColumnLefts[column], y)});
         y += height + EntryGap;
     }
     return pages;
+}
+
+// Where the key puts colour n of count: down the first column, then the second.
+QPointF keyEntryAt(int n, int count)
+{
+    const int perColumn = (count + 1) / 2;
+    return {ColumnLefts[(n - 1) / perColumn], LinePitch * double((n - 1) % perColumn)};
+}
+
+double keyHeight(int count)
+{
+    return count == 0 ? 0 : LinePitch * double((count + 1) / 2) + KeyGap;
+}
+
+void printKey(PrintSurface &surface, const modShared &model, const QStringList &names)
+{
+    const int count = int(names.size());
+    for (int n = 1; n <= count; ++n) {
+        const QPointF at = keyEntryAt(n, count) + QPointF(KeySwatchLeft, SwatchTop);
+        surface.line(
+            at.x(), at.y(), SwatchSize, SwatchSize, model.lngColorRGB(n), LineOption::BoxFilled);
+        surface.line(at.x(), at.y(), SwatchSize, SwatchSize, std::nullopt, LineOption::Box);
+    }
+    surface.setFontSize(ListFontSize);
+    for (int n = 1; n <= count; ++n) {
+        const QPointF at = keyEntryAt(n, count);
+        const auto printAt = [&](double left, const QString &text) {
+            surface.setCurrentX(at.x() + left);
+            surface.setCurrentY(at.y());
+            surface.print({text});
+        };
+        printAt(0, QString::number(n));
+        if (!names[n - 1].isEmpty())
+            printAt(KeyNameLeft, elidedText(names[n - 1], KeyNameLength));
+        printAt(KeyCountLeft, QString::number(model.lngColorCount(n)) + QStringLiteral(" 枚"));
+    }
 }
 
 void printListPage(PrintSurface &surface, const modShared &model, const QList<ListEntry> &entries)
@@ -190,16 +236,20 @@ void printListPage(PrintSurface &surface, const modShared &model, const QList<Li
 
 } // namespace
 
-void printOverview(PrintSurface &surface, const modShared &model)
+void printOverview(PrintSurface &surface, const modShared &model, const QStringList &names)
 {
     beginDocument(surface, QStringLiteral("色番号Matrix :  ") + model.strAnalysedFileName);
     printCells(surface, model);
     printGrid(surface);
     printBlockLabels(surface);
     const double listBottom = surface.scaleHeight() - 2 * BottomMargin;
-    for (const QList<ListEntry> &page : layOutLists(blockCounts(model), listBottom)) {
+    const QList<QList<ListEntry>> pages
+        = layOutLists(blockCounts(model), keyHeight(int(names.size())), listBottom);
+    for (qsizetype page = 0; page < pages.size(); ++page) {
         surface.newPage();
-        printListPage(surface, model, page);
+        if (page == 0)
+            printKey(surface, model, names);
+        printListPage(surface, model, pages[page]);
     }
     surface.endDoc();
 }

@@ -7,9 +7,13 @@
 // colour number stays white with a thin cross. The pages after it list the
 // blocks in print order (A 1 .. A 12, B 1 .. P 12), each with a swatch and
 // "n×c" per colour number, two columns to a page; an entry never breaks
-// across a column or a page. A cell holding a number outside 0..32 throws
-// IndexError; failures of the surface throw PrintError.
+// across a column or a page. Given the names of the colours (from the user's
+// palette file), the first list page begins with a key of every colour:
+// number, swatch, name and pieces. A cell holding a number outside 0..32
+// throws IndexError; failures of the surface throw PrintError.
 #pragma once
+
+#include <QStringList>
 
 class PrintSurface;
 struct modShared;
@@ -18,5 +22,6 @@ struct modShared;
 inline constexpr char OverviewDocumentName[] = "ColorMatrixOverview.pdf";
 
 // Prints the overview and ends the document; the paper must be set up already,
-// in colour.
-void printOverview(PrintSurface &surface, const modShared &model);
+// in colour. names: none, or one for each colour number 1..colorMax (the
+// first for colour 1), empty for a colour without a name.
+void printOverview(PrintSurface &surface, const modShared &model, const QStringList &names = {});

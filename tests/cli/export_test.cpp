@@ -206,3 +206,15 @@ TEST_F(CliExportTest, TheOverviewIsWrittenEvenWhereTheMatrixIsRefused)
     EXPECT_TRUE(pdfPageText(folder.filePath("ColorMatrixOverview.pdf"), 2)
                     .contains(QRegularExpression("A\\s*1\\s+0×1\\s")));
 }
+
+TEST_F(CliExportTest, TheOverviewWithAPaletteBeginsItsListsWithNamedColours)
+{
+    const QString path = copySample("landscape.bmp");
+    const QString palette = write("beads.csv", "50,120,45,深緑\n70,150,61,若草\n");
+    const CliRun run = runCli({"export", path, "--overview", "--palette", palette});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString key = pdfPageText(folder.filePath("ColorMatrixOverview.pdf"), 2);
+    EXPECT_TRUE(key.contains(QRegularExpression("1\\s+深緑\\s+549 枚"))) << key.toStdString();
+    EXPECT_TRUE(key.contains(QRegularExpression("2\\s+3291 枚"))) << key.toStdString();
+    EXPECT_FALSE(key.contains(QStringLiteral("若草")));
+}

@@ -1,8 +1,10 @@
 #include "clirun.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(CliList, PrintsThePieceCountsWithLfLineEnds)
@@ -49,4 +51,41 @@ TEST(CliList, BlocksListEveryBlockInPrintOrder)
         = QJsonDocument::fromJson(json.out.toUtf8()).object()["blocks"].toArray();
     ASSERT_EQ(blocks.size(), 192);
     EXPECT_EQ(blocks[191].toObject()["label"].toString(), QStringLiteral("P 12"));
+}
+
+TEST(CliList, NamesOnlyTheColoursOfExactlyTheSameValue)
+{
+    QTemporaryDir folder;
+    QFile palette(folder.filePath("beads.csv"));
+    ASSERT_TRUE(palette.open(QIODevice::WriteOnly));
+    // landscape.bmp's colour 1 is 50,120,45, its colour 2 is 70,150,60, its colour 11 white.
+    palette.write("50,120,45,深緑\n70,150,61,若草\n255,255,255,白\n");
+    palette.close();
+
+    const CliRun text
+        = runCli({"list", samplePath("landscape.bmp"), "--palette", palette.fileName()});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_EQ(lines[0], QStringLiteral("色1:　549 枚　深緑"));
+    EXPECT_EQ(lines[1], QStringLiteral("色2:　3291 枚"));
+    EXPECT_TRUE(lines[10].endsWith(QStringLiteral(" 枚　白"))) << lines[10].toStdString();
+
+    const CliRun json
+        = runCli({"list", samplePath("landscape.bmp"), "--palette", palette.fileName(), "--json"});
+    const QJsonArray colors
+        = QJsonDocument::fromJson(json.out.toUtf8()).object()["colors"].toArray();
+    QStringList named;
+    for (const QJsonValue &color : colors) {
+        if (color.toObject().contains("name"))
+            named.append(QStringLiteral("%1 %2")
+                             .arg(color.toObject()["number"].toInt())
+                             .arg(color.toObject()["name"].toString()));
+    }
+    EXPECT_EQ(named, QStringList({"1 深緑", "11 白"}));
+
+    const CliRun refused
+        = runCli({"list", samplePath("landscape.bmp"), "--palette", folder.filePath("none.csv")});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.out.isEmpty());
 }

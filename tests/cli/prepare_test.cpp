@@ -1,6 +1,11 @@
 #include "clirun.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,4 +18,37 @@ TEST(CliPrepare, WritesATessamapPictureThroughThePagesModule)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("色数: 8"))) << run.out.toStdString();
     EXPECT_EQ(QFileInfo(output).size(), 57654);
+}
+
+// The colours a palette gives, in the numbers the windows and list will show.
+TEST(CliPrepare, WithAPaletteListsEveryColourByItsNumber)
+{
+    QTemporaryDir folder;
+    QFile palette(folder.filePath("beads.gpl"));
+    ASSERT_TRUE(palette.open(QIODevice::WriteOnly));
+    palette.write("GIMP Palette\n0 255 128 みどり\n200 40 40 あか\n20 20 200\n250 250 250 しろ\n"
+                  "128 128 0 こがね\n");
+    palette.close();
+    const QString output = folder.filePath("prepared.bmp");
+    const CliRun run = runCli({"prepare", samplePath("gradient40.bmp"), output, "--palette",
+        palette.fileName(), "--colors", "4"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 3);
+
+    const CliRun list = runCli({"list", output, "--json"});
+    const QJsonArray colors
+        = QJsonDocument::fromJson(list.out.toUtf8()).object()["colors"].toArray();
+    ASSERT_EQ(lines.size(), 2 + colors.size()) << run.out.toStdString();
+    const QHash<QString, QString> names {{"0,255,128", "　みどり"}, {"200,40,40", "　あか"},
+        {"20,20,200", ""}, {"250,250,250", "　しろ"}, {"128,128,0", "　こがね"}};
+    for (qsizetype i = 0; i < colors.size(); ++i) {
+        const QJsonArray rgb = colors[i].toObject()["rgb"].toArray();
+        const QString value = QStringLiteral("%1,%2,%3")
+                                  .arg(rgb[0].toInt())
+                                  .arg(rgb[1].toInt())
+                                  .arg(rgb[2].toInt());
+        ASSERT_TRUE(names.contains(value)) << value.toStdString();
+        EXPECT_EQ(lines[2 + i], QStringLiteral("色%1:　").arg(i + 1) + value + names[value]);
+    }
 }

@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         __builtin_trap();
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
-    const prepare::PaletteFile palette = prepare::readPaletteFile(path);
-    if (palette.status == prepare::PaletteFile::Status::Ok
-        && (palette.colors.isEmpty() || palette.colors.size() > prepare::MaxPaletteColors))
+    const PaletteFile palette = readPaletteFile(path);
+    if (palette.status == PaletteFile::Status::Ok
+        && (palette.colors.isEmpty() || palette.colors.size() > MaxPaletteColors))
         __builtin_trap();
-    prepare::paletteErrorText(palette, path);
+    paletteErrorText(palette, path);
     return 0;
 }

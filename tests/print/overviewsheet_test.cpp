@@ -49,6 +49,23 @@ protected:
         return colorvalue::fromRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
     }
 
+    void expectEverythingWithinTheMargins() const
+    {
+        // 20 units of margin all round, as the heading has above and left.
+        const QRectF page(0, 0, 160, surface.scaleHeight() - 40);
+        for (const Box &box : surface.boxes)
+            EXPECT_TRUE(page.adjusted(-0.2, -0.2, 0.2, 0.2).contains(box.rect)) << box.page;
+        for (const RecordingSurface::Text &text : surface.texts) {
+            // No Gothic character of these texts is wider than 0.65 em; a CJK one is 1 em.
+            const double em = text.fontSize * 25.4 / 72;
+            double width = 0;
+            for (const QChar c : text.text)
+                width += c.unicode() < 0x2000 ? 0.65 * em : em;
+            EXPECT_TRUE(page.contains(QRectF(text.position, QSizeF(width, 1.2 * em))))
+                << text.text.toStdString();
+        }
+    }
+
     RecordingSurface surface;
     modShared model;
     QHash<int, QList<Box>> boxesOnPage;
@@ -129,16 +146,53 @@ TEST_F(OverviewSheetTest, EveryBlockIsListedWholeOnOnePageWithItsSwatches)
 
 TEST_F(OverviewSheetTest, EverythingStaysWithinTheMarginsOfEveryPage)
 {
-    // 20 units of margin all round, as the heading has above and left.
-    const QRectF page(0, 0, 160, surface.scaleHeight() - 40);
-    for (const Box &box : surface.boxes)
-        EXPECT_TRUE(page.adjusted(-0.2, -0.2, 0.2, 0.2).contains(box.rect)) << box.page;
-    for (const RecordingSurface::Text &text : surface.texts) {
-        // No Gothic character of these texts is wider than 0.65 em.
-        const double em = text.fontSize * 25.4 / 72;
-        const QSizeF extent(0.65 * em * double(text.text.size()), 1.2 * em);
-        EXPECT_TRUE(page.contains(QRectF(text.position, extent))) << text.text.toStdString();
+    expectEverythingWithinTheMargins();
+}
+
+TEST_F(OverviewSheetTest, NamesBeginTheListsWithAKeyOfEveryColour)
+{
+    QStringList names(32);
+    names[0] = QStringLiteral("白");
+    names[2] = QStringLiteral("黒");
+    names[31] = QString(30, QChar(u'肌'));
+    surface.texts.clear();
+    surface.boxes.clear();
+    printOverview(surface, model, names);
+    // A long name is cut to fit before the count.
+    names[31] = QString(19, QChar(u'肌')) + QStringLiteral("…");
+
+    const QList<RecordingSurface::Text> texts = surface.textsOnPage(2);
+    for (int n = 1; n <= 32; ++n) {
+        SCOPED_TRACE(n);
+        const auto number = std::find_if(texts.begin(), texts.end(),
+            [&](const RecordingSurface::Text &text) { return text.text == QString::number(n); });
+        ASSERT_NE(number, texts.end());
+        const auto onItsLine = [&](const QString &wanted) {
+            return std::any_of(texts.begin(), texts.end(), [&](const RecordingSurface::Text &t) {
+                return t.text == wanted && std::abs(t.position.y() - number->position.y()) < 0.01
+                    && t.position.x() > number->position.x()
+                    && t.position.x() < number->position.x() + 80;
+            });
+        };
+        EXPECT_TRUE(onItsLine(QString::number(patternCount(n)) + QStringLiteral(" 枚")));
+        EXPECT_TRUE(names[n - 1].isEmpty() || onItsLine(names[n - 1]));
+        const bool swatch
+            = std::any_of(surface.boxes.begin(), surface.boxes.end(), [&](const Box &box) {
+                  return box.page == 2 && box.color == patternColor(n)
+                      && box.rect.left() > number->position.x()
+                      && box.rect.left() < number->position.x() + 8
+                      && std::abs(box.rect.top() - number->position.y()) < 1;
+              });
+        EXPECT_TRUE(swatch);
     }
+    // The block lists follow below the key, which the last colour's line ends.
+    const auto label = [&](const QString &wanted) {
+        return std::find_if(texts.begin(), texts.end(), [&](const RecordingSurface::Text &text) {
+            return text.text == wanted;
+        })->position.y();
+    };
+    EXPECT_GT(label(QStringLiteral("A 1")), label(QStringLiteral("16")));
+    expectEverythingWithinTheMargins();
 }
 
 TEST_F(OverviewSheetTest, OneColourPictureTakesTheMapAndTwoListPages)

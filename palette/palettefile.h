@@ -1,15 +1,13 @@
 // The colours of the user's pieces, read from a GIMP palette (.gpl: a first
 // line "GIMP Palette", then "R G B name" lines) or from CSV lines
-// "R,G,B[,name]". Either is UTF-8; names may be Japanese. Blank lines and
-// lines starting with '#' are skipped. Every fault stops the reading and names
-// its line (counted from 1).
+// "R,G,B[,name]". Either is UTF-8, or else Shift-JIS (CP932), as spreadsheets
+// on Japanese systems save CSV; names may be Japanese. Blank lines and lines
+// starting with '#' are skipped. Every fault stops the reading and names its
+// line (counted from 1).
 #pragma once
 
 #include <QList>
-#include <QRgb>
 #include <QString>
-
-namespace prepare {
 
 // A larger file or more colours would cost seconds and gigabytes to read and match.
 inline constexpr qint64 MaxPaletteBytes = 1 << 20;
@@ -17,7 +15,7 @@ inline constexpr int MaxPaletteColors = 1024;
 
 struct PaletteColor
 {
-    QRgb rgb = 0;
+    quint32 rgb = 0; // 0xffRRGGBB: the bits of a QRgb, which needs Qt Gui
     QString name;
     int line = 0;
 };
@@ -29,7 +27,7 @@ struct PaletteFile
         CannotOpen, // missing, not a regular file, or not readable
         TooLarge, // more than MaxPaletteBytes
         TooManyColors, // at line, colour number MaxPaletteColors + 1
-        NotUtf8, // at line
+        NotUtf8, // at line, and not Shift-JIS either
         BadLine, // at line: not three numbers 0..255 as the format wants
         Duplicate, // at line, the same colour as at firstLine
         NoColor, // nothing but blank lines, comments or GIMP headers; line is the last
@@ -38,6 +36,7 @@ struct PaletteFile
     Status status = Status::CannotOpen;
     int line = 0;
     int firstLine = 0;
+    QString lineText; // for BadLine and Duplicate: the line, cut to 40 characters
     QList<PaletteColor> colors; // in file order; filled only when status is Ok
 };
 
@@ -45,5 +44,3 @@ PaletteFile readPaletteFile(const QString &path);
 
 // The Japanese message for a palette that cannot be used, naming the file.
 QString paletteErrorText(const PaletteFile &palette, const QString &path);
-
-} // namespace prepare

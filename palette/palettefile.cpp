@@ -1,5 +1,7 @@
 #include "palettefile.h"
 
+#include "elidedtext.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -7,9 +9,12 @@
 #include <QStringDecoder>
 #include <optional>
 
-namespace prepare {
-
 namespace {
+
+quint32 rgbOf(int red, int green, int blue)
+{
+    return 0xff000000u | quint32(red) << 16 | quint32(green) << 8 | quint32(blue);
+}
 
 std::optional<int> channel(QStringView text)
 {
@@ -33,7 +38,7 @@ std::optional<PaletteColor> gimpColor(const QString &line)
     const auto blue = channel(match.capturedView(3));
     if (!red || !green || !blue)
         return std::nullopt;
-    return PaletteColor {qRgb(*red, *green, *blue), match.captured(4).trimmed()};
+    return PaletteColor {rgbOf(*red, *green, *blue), match.captured(4).trimmed()};
 }
 
 // "R,G,B" or "R,G,B,name"; the name keeps any further commas.
@@ -50,12 +55,47 @@ std::optional<PaletteColor> csvColor(const QString &line)
     QString name = fields.mid(3).join(QLatin1Char(',')).trimmed();
     if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
         name = name.mid(1, name.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
-    return PaletteColor {qRgb(*red, *green, *blue), name};
+    return PaletteColor {rgbOf(*red, *green, *blue), name};
 }
+
+// Enough of a bad line to recognise it in the message.
+constexpr qsizetype ShownLength = 40;
 
 bool isGimpHeader(const QString &line)
 {
     return line.startsWith(QLatin1String("Name:")) || line.startsWith(QLatin1String("Columns:"));
+}
+
+// The file's text, decoded whole: a line decoded alone would take a lone lead
+// byte at its end for the start of a character still to come.
+std::optional<QString> decoded(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    // Qt knows this name through ICU only; QStringConverter::encodingForName() does not.
+    QStringDecoder shiftJis("Shift_JIS", QStringDecoder::Flag::Stateless);
+    if (!shiftJis.isValid())
+        return std::nullopt;
+    text = shiftJis.decode(bytes);
+    if (shiftJis.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// The line (from 1) of the first byte that is not UTF-8.
+int firstNonUtf8Line(const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // The decoder works only when its result is taken.
+        const QString line = utf8.decode(lines[index]);
+        if (utf8.hasError())
+            return int(index + 1);
+    }
+    return int(lines.size());
 }
 
 } // namespace
@@ -80,16 +120,17 @@ PaletteFile readPaletteFile(const QString &path)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
 
-    const QList<QByteArray> lines = bytes.split('\n');
+    const std::optional<QString> text = decoded(bytes);
+    if (!text) {
+        result.line = firstNonUtf8Line(bytes);
+        return fault(PaletteFile::Status::NotUtf8);
+    }
+    const QStringList lines = text->split(QLatin1Char('\n'));
     bool gimp = false;
-    QHash<QRgb, int> seen;
+    QHash<quint32, int> seen;
     for (qsizetype index = 0; index < lines.size(); ++index) {
         result.line = int(index + 1);
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QString line = decoder.decode(lines[index]);
-        if (decoder.hasError())
-            return fault(PaletteFile::Status::NotUtf8);
-        line = line.trimmed();
+        const QString line = lines[index].trimmed();
         if (index == 0 && line == QLatin1String("GIMP Palette")) {
             gimp = true;
             continue;
@@ -97,11 +138,14 @@ PaletteFile readPaletteFile(const QString &path)
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || (gimp && isGimpHeader(line)))
             continue;
         std::optional<PaletteColor> color = gimp ? gimpColor(line) : csvColor(line);
-        if (!color)
+        if (!color) {
+            result.lineText = elidedText(line, ShownLength);
             return fault(PaletteFile::Status::BadLine);
+        }
         color->line = result.line;
         if (const auto first = seen.constFind(color->rgb); first != seen.constEnd()) {
             result.firstLine = *first;
+            result.lineText = elidedText(line, ShownLength);
             return fault(PaletteFile::Status::Duplicate);
         }
         if (result.colors.size() == MaxPaletteColors)
@@ -118,6 +162,7 @@ PaletteFile readPaletteFile(const QString &path)
 QString paletteErrorText(const PaletteFile &palette, const QString &path)
 {
     const QString at = QStringLiteral("%1:%2: ").arg(path).arg(palette.line);
+    const QString shown = QStringLiteral("「%1」").arg(palette.lineText);
     switch (palette.status) {
     case PaletteFile::Status::Ok:
         return {};
@@ -128,15 +173,14 @@ QString paletteErrorText(const PaletteFile &palette, const QString &path)
     case PaletteFile::Status::TooManyColors:
         return at + QStringLiteral("色が多すぎます（%1 色まで扱えます）。").arg(MaxPaletteColors);
     case PaletteFile::Status::NotUtf8:
-        return at + QStringLiteral("UTF-8 ではない文字があります。");
+        return at + QStringLiteral("UTF-8 ではない文字があります。UTF-8 で保存し直してください。");
     case PaletteFile::Status::BadLine:
-        return at + QStringLiteral("色の行として読めません（0〜255 の R、G、B と、あれば名前）。");
+        return at + QStringLiteral("色の行として読めません（0〜255 の R、G、B と、あれば名前）。")
+            + shown;
     case PaletteFile::Status::Duplicate:
-        return at + QStringLiteral("%1 行目と同じ色です。").arg(palette.firstLine);
+        return at + QStringLiteral("%1 行目と同じ色です。").arg(palette.firstLine) + shown;
     case PaletteFile::Status::NoColor:
         return at + QStringLiteral("色の行が1つもありません。");
     }
     return {};
 }
-
-} // namespace prepare

@@ -1,10 +1,10 @@
 #include "palettefile.h"
 
 #include <QFile>
+#include <QRgb>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-using namespace prepare;
 
 namespace {
 
@@ -59,6 +59,9 @@ TEST_F(PaletteFileTest, NamesTheLineOfEveryFault)
         {"R,G,B\n1,2,3\n", PaletteFile::Status::BadLine, 1},
         {"GIMP Palette\n1,2,3\n", PaletteFile::Status::BadLine, 2},
         {"1,2,3,\xff\xfe\n", PaletteFile::Status::NotUtf8, 1},
+        // Neither UTF-8 nor Shift-JIS: a lone lead byte before the line end.
+        {"1,2,3,白\n4,5,6,\xe3\n7,8,9\n", PaletteFile::Status::NotUtf8, 2},
+        {"1,2,3,\xe3", PaletteFile::Status::NotUtf8, 1},
         {"GIMP Palette\n0 0 0 黒\n9 9 9\n0 0 0 墨\n", PaletteFile::Status::Duplicate, 4},
         {"# nothing\n\n", PaletteFile::Status::NoColor, 3},
         {"", PaletteFile::Status::NoColor, 1},
@@ -76,4 +79,44 @@ TEST_F(PaletteFileTest, NamesTheLineOfEveryFault)
     EXPECT_EQ(readPaletteFile(write("GIMP Palette\n0 0 0\n1 1 1\n0 0 0\n")).firstLine, 2);
     EXPECT_EQ(readPaletteFile(dir.filePath("missing.gpl")).status, PaletteFile::Status::CannotOpen);
     EXPECT_EQ(readPaletteFile(dir.path()).status, PaletteFile::Status::CannotOpen);
+}
+
+TEST_F(PaletteFileTest, ReadsAShiftJisFileAsItsUtf8Twin)
+{
+    // "表" and "ソ" end in the byte of '\\', which a byte-wise reading would take apart.
+    const QByteArray utf8 = "# 色,名前\r\n255,255,255,白\r\n230,180,150,肌2\r\n"
+                            "90,50,20,こげ茶 表\r\n0,100,200,ソーダ～\r\n";
+    QStringEncoder toShiftJis("Shift_JIS");
+    ASSERT_TRUE(toShiftJis.isValid());
+    const QByteArray shiftJis = toShiftJis.encode(QString::fromUtf8(utf8));
+    ASSERT_NE(shiftJis, utf8);
+
+    const PaletteFile expected = readPaletteFile(write(utf8));
+    const PaletteFile read = readPaletteFile(write(shiftJis));
+    ASSERT_EQ(expected.status, PaletteFile::Status::Ok);
+    ASSERT_EQ(read.status, PaletteFile::Status::Ok);
+    ASSERT_EQ(read.colors.size(), expected.colors.size());
+    for (qsizetype i = 0; i < read.colors.size(); ++i) {
+        EXPECT_EQ(read.colors[i].rgb, expected.colors[i].rgb);
+        EXPECT_EQ(read.colors[i].name, expected.colors[i].name);
+        EXPECT_EQ(read.colors[i].line, expected.colors[i].line);
+    }
+}
+
+TEST_F(PaletteFileTest, MessagesGiveAdviceAndShowTheBadLine)
+{
+    const QString notUtf8 = write("1,2,3,\x82\n");
+    EXPECT_TRUE(paletteErrorText(readPaletteFile(notUtf8), notUtf8)
+                    .endsWith(QStringLiteral("UTF-8 で保存し直してください。")));
+
+    const QString shortLine = write("1,2,3\n4,5,黒\n");
+    EXPECT_TRUE(paletteErrorText(readPaletteFile(shortLine), shortLine)
+                    .endsWith(QStringLiteral("「4,5,黒」")));
+    // Forty characters at most, none of them cut in half.
+    const QString longLine = write("1,2,3 " + QString(50, QChar(u'緑')).toUtf8() + "\n");
+    const PaletteFile palette = readPaletteFile(longLine);
+    EXPECT_EQ(palette.lineText,
+        QStringLiteral("1,2,3 ") + QString(33, QChar(u'緑')) + QStringLiteral("…"));
+    const QString emoji = write("x" + QString::fromUtf8("😀").repeated(45).toUtf8());
+    EXPECT_EQ(readPaletteFile(emoji).lineText.toUcs4().size(), 40);
 }
