@@ -235,6 +235,16 @@ TEST_F(HostileOutput, AFifoStaysAFifo)
     ASSERT_EQ(::stat(qPrintable(path("fifo.bmp")), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
     expectNothingChanged(before);
+
+    // The CSV files go through the same writer.
+    ASSERT_EQ(::mkfifo(qPrintable(path("PixelColorNumber.csv")), 0600), 0);
+    const QStringList withCsv = entriesOf(folder.path());
+    EXPECT_EQ(
+        runCli({"export", samplePath("landscape.bmp"), "--csv", "--out", folder.path()}).exitCode,
+        4);
+    ASSERT_EQ(::stat(qPrintable(path("PixelColorNumber.csv")), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    expectNothingChanged(withCsv);
 }
 
 TEST_F(HostileOutput, ANameNotInUtf8IsRefusedAndNothingWritten)
