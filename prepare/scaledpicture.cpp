@@ -108,22 +108,37 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
     return canvas;
 }
 
-bool hasSixteenBitChannels(QImage::Format format)
+// The bytes a pixel takes decoded: 8 or 16 for more than 8 bits a channel.
+// Listed rather than looked up: a reader may report a format value Qt has no
+// table entry for.
+int decodedBytesPerPixel(QImage::Format format)
 {
-    return QImage::toPixelFormat(format).bitsPerPixel() == 64
-        || format == QImage::Format_Grayscale16;
+    switch (format) {
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+    case QImage::Format_Grayscale16:
+    case QImage::Format_RGBX16FPx4:
+    case QImage::Format_RGBA16FPx4:
+    case QImage::Format_RGBA16FPx4_Premultiplied:
+        return 8;
+    case QImage::Format_RGBX32FPx4:
+    case QImage::Format_RGBA32FPx4:
+    case QImage::Format_RGBA32FPx4_Premultiplied:
+        return 16;
+    default:
+        return 4;
+    }
 }
 
 // Qt's reader refuses to allocate more than a fixed limit, lower than a 50
-// megapixel picture needs; raised as far as this picture needs: 8 bytes a
-// pixel at 16 bits a channel, else 4. Qt's own limit stays in force for a
-// picture whose header does not tell its size.
-void allowAllocationFor(QSize size, bool sixteenBit)
+// megapixel picture needs; raised as far as this picture needs. Qt's own limit
+// stays in force for a picture whose header does not tell its size.
+void allowAllocationFor(QSize size, int bytesPerPixel)
 {
     constexpr qint64 Mebibyte = 1 << 20;
     constexpr int QtDefaultMebibytes = 128;
-    const qint64 bytes
-        = size.isValid() ? qint64(size.width()) * size.height() * (sixteenBit ? 8 : 4) : 0;
+    const qint64 bytes = size.isValid() ? qint64(size.width()) * size.height() * bytesPerPixel : 0;
     QImageReader::setAllocationLimit(
         int(std::max<qint64>(QtDefaultMebibytes, (bytes + Mebibyte - 1) / Mebibyte)));
 }
@@ -173,13 +188,13 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     }
     const QSize stored = reader.size();
     result.sourceSize = stored;
-    const bool sixteenBit = hasSixteenBitChannels(reader.imageFormat());
-    result.limit = sixteenBit ? Max16BitSourcePixels : MaxSourcePixels;
+    const int bytesPerPixel = decodedBytesPerPixel(reader.imageFormat());
+    result.limit = bytesPerPixel > 4 ? Max16BitSourcePixels : MaxSourcePixels;
     if (stored.isValid() && qint64(stored.width()) * stored.height() > result.limit) {
         result.status = LoadStatus::TooLarge;
         return result;
     }
-    allowAllocationFor(stored, sixteenBit);
+    allowAllocationFor(stored, bytesPerPixel);
     if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
         // The EXIF orientation turns the picture only after decoding, while
         // the reduced size is asked for in stored orientation.
