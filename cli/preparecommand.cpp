@@ -62,6 +62,7 @@ int exitCode(prepare::PrepareResult::Status status)
     case Status::CannotOpen:
     case Status::Unreadable:
     case Status::ConversionFailed:
+    case Status::NoDecoder:
     case Status::PaletteUnusable:
     case Status::ReductionFailed:
         return ExitBroken;
@@ -111,9 +112,10 @@ int runPrepare(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral(
-            "Turns any picture Qt reads (PNG, JPEG, GIF, BMP, WebP, TIFF, ...) into a\n"
-            "picture Tessamap takes: 160x120 pixels, at most N colours, 24-bit BMP. The\n"
-            "picture is turned upright by its EXIF orientation, scaled in linear light and\n"
+            "Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,\n"
+            "AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,\n"
+            "24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and\n"
+            "AVIF by their own rotation and mirror), scaled in linear light and\n"
             "reduced with libimagequant; with --palette its colours are taken from the\n"
             "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
             "colour difference from the scaled picture (with --dither, after a blur of\n"

@@ -68,6 +68,7 @@ PrepareResult preparePicture(
     const ScaledPicture scaled = loadScaledPicture(input, options.geometry, options.reducedDecode);
     result.sourceSize = scaled.sourceSize;
     result.limit = scaled.limit;
+    result.format = scaled.format;
     switch (scaled.status) {
     case LoadStatus::Ok:
         break;
@@ -85,6 +86,9 @@ PrepareResult preparePicture(
         return result;
     case LoadStatus::ConversionFailed:
         result.status = PrepareResult::Status::ConversionFailed;
+        return result;
+    case LoadStatus::NoDecoder:
+        result.status = PrepareResult::Status::NoDecoder;
         return result;
     }
     result.reference = scaled.image;
@@ -129,6 +133,11 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
         return QStringLiteral("画像ファイルを開けません。\n") + input;
     case PrepareResult::Status::Unreadable:
         return QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + input;
+    case PrepareResult::Status::NoDecoder:
+        return QStringLiteral(
+                   "%1形式の画像を読み込めません（この環境には%1のデコーダーがありません）。\n")
+                   .arg(result.format)
+            + input;
     case PrepareResult::Status::PaletteUnusable:
         return paletteErrorText(result.palette, paletteFile);
     case PrepareResult::Status::ConversionFailed:

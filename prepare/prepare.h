@@ -33,6 +33,7 @@ struct PrepareResult
         CannotOpen,
         Unreadable,
         ConversionFailed, // see LoadStatus
+        NoDecoder, // a HEIC or AVIF photo this build cannot decode; format names it
         PaletteUnusable, // palette tells why
         ReductionFailed, // libimagequant gave no colours
         CreateFailed, // the output file could not be created, or is not a regular file
@@ -42,6 +43,7 @@ struct PrepareResult
     Status status = Status::Done;
     QSize sourceSize; // for TooLarge
     qint64 limit = 0; // for TooLarge and TooManyScans
+    QString format; // for NoDecoder
     PaletteFile palette;
     QImage reference; // the scaled picture before colour reduction
     QImage picture; // the picture written

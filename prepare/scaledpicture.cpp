@@ -2,8 +2,10 @@
 
 #include "exiforientation.h"
 #include "filecheck.h"
+#include "heifpicture.h"
 #include "imagestep.h"
 #include "librarywarnings.h"
+#include "linearreduction.h"
 
 #include <QColorSpace>
 #include <QColorTransform>
@@ -40,6 +42,14 @@ int jpegReduction(QSize stored, QSizeF target)
             return reduction;
     }
     return 1;
+}
+
+// The largest whole factor that leaves at least two pixels per target pixel
+// in both directions.
+int linearReduction(QSize size, QSizeF target)
+{
+    return std::max(1,
+        int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
 }
 
 // The middle of the picture in the 4:3 shape of the target.
@@ -168,23 +178,22 @@ ScaledPicture conversionFailed()
     return result;
 }
 
-} // namespace
-
-ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+// Any picture but a HEIF-family one, through Qt's image plugins, upright;
+// sets the status, source size and limit in result where it fails.
+QImage readWithQt(
+    const QString &path, const Geometry &geometry, bool reducedDecode, ScaledPicture &result)
 {
-    ScaledPicture result;
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        return result;
     silenceImageLibraries();
     const FileCheck check = checkPictureFile(path);
-    if (check.status != FileCheck::Status::Complete)
-        return refusedByFileCheck(check);
+    if (check.status != FileCheck::Status::Complete) {
+        result = refusedByFileCheck(check);
+        return {};
+    }
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         result.status = LoadStatus::Unreadable;
-        return result;
+        return {};
     }
     const QSize stored = reader.size();
     result.sourceSize = stored;
@@ -192,7 +201,7 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     result.limit = bytesPerPixel > 4 ? Max16BitSourcePixels : MaxSourcePixels;
     if (stored.isValid() && qint64(stored.width()) * stored.height() > result.limit) {
         result.status = LoadStatus::TooLarge;
-        return result;
+        return {};
     }
     allowAllocationFor(stored, bytesPerPixel);
     if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
@@ -212,11 +221,47 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     QImage image = reader.read();
     if (image.isNull()) {
         result.status = LoadStatus::Unreadable;
-        return result;
+        return {};
     }
     image = uprightPicture(image, check.exifOrientation);
-    if (imageStepFailed(image))
-        return conversionFailed();
+    if (imageStepFailed(image)) {
+        result.status = LoadStatus::ConversionFailed;
+        return {};
+    }
+    return image;
+}
+
+} // namespace
+
+ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+{
+    ScaledPicture result;
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return result;
+    QImage image;
+    if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
+        HeifPicture decoded = readHeifPicture(path);
+        result.status = decoded.status;
+        result.sourceSize = decoded.sourceSize;
+        result.format = heifFormatName(heif);
+        image = std::move(decoded.image);
+        // HEVC and AV1 have no reduced decode: the decoded picture is
+        // averaged down before the smooth scaling takes it to 160 x 120.
+        if (reducedDecode && !image.isNull()) {
+            result.reduction
+                = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
+            if (result.reduction > 1)
+                image = reduceInLinearLight(image, result.reduction);
+        }
+    } else {
+        image = readWithQt(path, geometry, reducedDecode, result);
+    }
+    if (image.isNull()) {
+        if (result.status == LoadStatus::Ok)
+            result.status = LoadStatus::Unreadable;
+        return result;
+    }
 
     QImage scaled;
     QPoint offset;

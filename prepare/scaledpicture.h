@@ -1,9 +1,10 @@
-// Any picture Qt reads, brought to the 160 x 120 pixels of a Tessamap picture:
-// turned upright by its EXIF orientation, cropped, padded or stretched, each
-// pixel the average of its source area in linear light, and transparency laid
-// over a background colour. Pictures whose header claims more than 50
-// megapixels (16 bits a channel: Max16BitSourcePixels) are refused before
-// anything is decoded, and so are files that checkPictureFile() finds cut.
+// Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a
+// Tessamap picture: turned upright by its EXIF orientation (a HEIF-family
+// photo by its own transformations), cropped, padded or stretched, each pixel
+// the average of its source area in linear light, and transparency laid over
+// a background colour. Pictures whose header claims more than 50 megapixels
+// (16 bits a channel: Max16BitSourcePixels) are refused before anything is
+// decoded, and so are files that checkPictureFile() finds cut.
 #pragma once
 
 #include <QImage>
@@ -38,6 +39,7 @@ enum class LoadStatus {
     TooManyScans, // a JPEG of more than MaxJpegScans scans
     Unreadable, // empty, truncated, or a format Qt cannot read
     ConversionFailed, // a conversion or scaling gave no picture: out of memory
+    NoDecoder, // a HEIF-family file whose codec this build of libheif lacks
 };
 
 struct ScaledPicture
@@ -45,12 +47,16 @@ struct ScaledPicture
     LoadStatus status = LoadStatus::CannotOpen;
     QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
-    qint64 limit = 0; // TooLarge: the pixels allowed; TooManyScans: the scans allowed
-    int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+    qint64 limit = MaxSourcePixels; // TooLarge: the pixels allowed; TooManyScans: the scans
+    // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction; for a HEIC or AVIF,
+    // any whole number: the decoded picture was averaged down by it
+    int reduction = 1;
+    QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 
 // reducedDecode lets libjpeg decode a JPEG at 1/2, 1/4 or 1/8 of its size where
-// that still leaves at least two source pixels per target pixel each way.
+// that still leaves at least two source pixels per target pixel each way, and
+// averages a decoded HEIC or AVIF down in linear light by the same rule.
 ScaledPicture loadScaledPicture(
     const QString &path, const Geometry &geometry = {}, bool reducedDecode = true);
 

@@ -1,8 +1,10 @@
 #include "clirun.h"
+#include "heifencoder.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,5 +52,29 @@ TEST(CliPrepare, WithAPaletteListsEveryColourByItsNumber)
                                   .arg(rgb[2].toInt());
         ASSERT_TRUE(names.contains(value)) << value.toStdString();
         EXPECT_EQ(lines[2 + i], QStringLiteral("色%1:　").arg(i + 1) + value + names[value]);
+    }
+}
+
+// libheif's own English error text stays off standard error.
+TEST(CliPrepare, TruncatedHeicAndAvifExitThreeWithOurMessageOnly)
+{
+    QTemporaryDir folder;
+    const QString png = folder.filePath("sample.png");
+    ASSERT_TRUE(QImage(samplePath("landscape.bmp")).save(png));
+    for (const QString name : {"photo.heic", "photo.avif"}) {
+        const QString whole = folder.filePath(name);
+        ASSERT_EQ(encodeWithHeifEnc(png, whole), QString());
+        const QString cut = folder.filePath("cut-" + name);
+        QFile file(cut);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(fileBytes(whole).chopped(100));
+        file.close();
+        const QString output = folder.filePath("out.bmp");
+        const CliRun run = runCli({"prepare", cut, output});
+        EXPECT_EQ(run.exitCode, 3) << qPrintable(name);
+        EXPECT_EQ(run.err,
+            QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + cut
+                + "\n");
+        EXPECT_FALSE(QFileInfo::exists(output));
     }
 }

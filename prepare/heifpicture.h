@@ -1,0 +1,47 @@
+// Photos in the HEIF family (HEIC from phones, HEIF, AVIF), decoded by libheif.
+// They are told from other pictures by the brands of their leading ftyp box,
+// not by their names. The primary image is decoded with the file's own
+// rotation, mirror and crop (in HEIF these, not the EXIF orientation, say which
+// way is up); tiled images come out whole; thumbnails, depth maps and other
+// auxiliary images are left alone. The size is read from the file before
+// anything is decoded.
+#pragma once
+
+#include "scaledpicture.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace prepare {
+
+enum class HeifFormat {
+    None, // not a HEIF-family file
+    Heic, // HEVC-coded
+    Avif, // AV1-coded
+    Heif, // a HEIF file naming neither codec in its brands
+};
+
+// From the first bytes of a file (its ftyp box; 64 bytes are plenty for the
+// brands of every phone's photo).
+HeifFormat heifFormatOf(const QByteArray &head);
+// Reads the head of the file at path; None where it cannot be read.
+HeifFormat heifFormatOfFile(const QString &path);
+
+// "HEIC", "AVIF" or "HEIF", for messages.
+QString heifFormatName(HeifFormat format);
+
+struct HeifPicture
+{
+    LoadStatus status = LoadStatus::Unreadable;
+    // Upright, with its colour space; Format_RGB888 or Format_RGBA8888 for 8-bit
+    // images, Format_RGBX64 or Format_RGBA64 for 10- and 12-bit ones (premultiplied
+    // where the file says so). Null unless status is Ok.
+    QImage image;
+    QSize sourceSize; // upright, as the file gives it; invalid where it does not
+};
+
+// NoDecoder where this build of libheif has no decoder for the file's codec.
+HeifPicture readHeifPicture(const QString &path);
+
+} // namespace prepare
