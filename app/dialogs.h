@@ -2,7 +2,9 @@
 // in tests. Texts may break lines with CR LF or a lone CR.
 #pragma once
 
+#include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Dialogs
@@ -21,6 +23,23 @@ public:
     virtual std::optional<QString> getOpenFileName(
         const QString &initialDirectory, const QString &filterDescription, const QString &pattern)
         = 0;
+    struct ChosenFile
+    {
+        QString path;
+        int filterIndex = 0; // of the filter selected when the dialog was confirmed
+    };
+    // An open dialog with one entry per filter ("BMPファイル(*.bmp)"), the
+    // first selected; the full path and the selected filter, or nothing on cancel.
+    virtual std::optional<ChosenFile> chooseOpenFile(
+        const QString &initialDirectory, const QStringList &filters)
+        = 0;
+    // A save dialog in the proposed file's folder, with the one filter; a name
+    // typed without a suffix gets defaultSuffix. Nothing on cancel.
+    virtual std::optional<QString> chooseSaveFile(
+        const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
+        = 0;
+    // The colour dialog starting at initial; nothing on cancel.
+    virtual std::optional<QColor> chooseColor(const QColor &initial, const QString &title) = 0;
     // The printer dialog on the process-wide printer; false on cancel.
     virtual bool showPrinter() = 0;
 };

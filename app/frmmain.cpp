@@ -5,23 +5,53 @@
 #include "failuremessage.h"
 #include "formcontrols.h"
 #include "frmcountcolor.h"
+#include "frmphoto.h"
+#include "givenfile.h"
 #include "modshared.h"
 #include "pictureloader.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 
-frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor)
+namespace {
+
+// The BMP filter first and selected, its files taken as they always were; the
+// second opens the photo window.
+const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
+    QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)")};
+constexpr int PhotoFilter = 1;
+
+// The local files of a drop; empty when anything else is among them.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
+
+frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo)
     : FormWindow(QStringLiteral("Tessamap Ver.1.2"), twipsSize(11835, 8160))
     , m_model(model)
     , m_dialogs(dialogs)
     , m_countColor(countColor)
+    , m_photo(photo)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
+    connect(&m_photo, &frmPhoto::pictureSaved, this, &frmMain::showChosenFile);
 }
 
 void frmMain::Form_Load()
@@ -44,14 +74,25 @@ QWidget *frmMain::firstFocus() const
 
 void frmMain::cmdGetFileName_Click()
 {
-    const auto chosen = m_dialogs.getOpenFileName(QCoreApplication::applicationDirPath(),
-        QStringLiteral("BMPファイル(*.bmp)"), QStringLiteral("*.bmp"));
+    const auto chosen
+        = m_dialogs.chooseOpenFile(QCoreApplication::applicationDirPath(), FileFilters);
     if (!chosen)
         return;
+    if (chosen->filterIndex == PhotoFilter)
+        openPhoto(chosen->path);
+    else
+        showChosenFile(chosen->path);
+}
+
+void frmMain::showChosenFile(const QString &path)
+{
+    // A picture saved in the photo window after this window was closed opens it again.
+    if (!isLoaded())
+        showForm();
     // The picture's folder becomes the working directory, so CSV files and PDF
     // prints land beside the picture.
-    QDir::setCurrent(QFileInfo(*chosen).absolutePath());
-    m_model.strFileName = *chosen;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    m_model.strFileName = path;
     lblFileName->setText(m_model.strFileName);
 
     // Any failure from here on ends the choice silently; what was done stays.
@@ -66,6 +107,54 @@ void frmMain::cmdGetFileName_Click()
         return;
     lblImgInfo->setText(shownText(headerInfoText(bitmap.header)));
     cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
+}
+
+void frmMain::openPhoto(const QString &path)
+{
+    m_photo.openPhoto(path);
+}
+
+void frmMain::openGivenFiles(const QStringList &paths)
+{
+    if (paths.size() != 1) {
+        showFailure(m_dialogs, QStringLiteral("開けるファイルは１つだけです。"));
+        return;
+    }
+    const GivenFile given = examineGivenFile(paths.first());
+    switch (given.road) {
+    case GivenFileRoad::Unreadable:
+        showFailure(m_dialogs, given.problem);
+        break;
+    case GivenFileRoad::Bitmap:
+        showChosenFile(given.path);
+        break;
+    case GivenFileRoad::Photo:
+        openPhoto(given.path);
+        break;
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: a message box inside it would keep the file
+    // manager that started the drag waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths] {
+            if (isLoaded())
+                openGivenFiles(paths);
+        },
+        Qt::QueuedConnection);
 }
 
 void frmMain::cmdCountColor_Click()

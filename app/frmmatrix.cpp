@@ -8,6 +8,7 @@
 #include "outputplace.h"
 #include "pagesetup.h"
 #include "printsurface.h"
+#include "readablecolor.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,9 +51,13 @@ void frmMatrix::showCell(int k, int16_t colorNumber)
 {
     lblP[k]->setText(QString::number(colorNumber));
     // A pixel without a number has no palette entry: it keeps the window background.
-    const QColor background = colorNumber == 0 ? QApplication::palette().color(QPalette::Window)
+    const QPalette system = QApplication::palette();
+    const QColor background = colorNumber == 0 ? system.color(QPalette::Window)
                                                : toQColor(m_model.lngColorRGB(colorNumber));
     setBackgroundColor(lblP[k], background);
+    // Window text, unless it would vanish on a dark cell.
+    setTextColor(lblP[k],
+        readableTextColor(background, system.color(QPalette::Text), system.color(QPalette::Base)));
 }
 
 void frmMatrix::CheckDispMatrix(const int16_t &intX, const int16_t &intY)
@@ -102,6 +107,13 @@ void frmMatrix::cmdUp_Click()
 void frmMatrix::cmdDown_Click()
 {
     pb_intY = std::min<int16_t>(pb_intY + 1, LastBlockY);
+    DispMatrix(pb_intX, pb_intY);
+}
+
+void frmMatrix::showFirstBlock()
+{
+    pb_intX = 0;
+    pb_intY = 0;
     DispMatrix(pb_intX, pb_intY);
 }
 

@@ -37,6 +37,7 @@ private slots:
     void cmdRight_Click();
     void cmdUp_Click();
     void cmdDown_Click();
+    void showFirstBlock();
     void cmdOnePrint_Click();
     void cmdPrintMatrix_Click();
     void cmdClose_Click();

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -74,4 +75,16 @@ void frmMatrix::createControls(QWidget *form)
     connect(cmdOnePrint, &QPushButton::clicked, this, &frmMatrix::cmdOnePrint_Click);
     connect(cmdPrintMatrix, &QPushButton::clicked, this, &frmMatrix::cmdPrintMatrix_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmMatrix::cmdClose_Click);
+
+    // Keys beside the buttons, as shortcuts so that a focused button does not
+    // take the arrows to move the focus.
+    const std::pair<Qt::Key, void (frmMatrix::*)()> keys[] = {
+        {Qt::Key_Left, &frmMatrix::cmdLeft_Click},
+        {Qt::Key_Right, &frmMatrix::cmdRight_Click},
+        {Qt::Key_Up, &frmMatrix::cmdUp_Click},
+        {Qt::Key_Down, &frmMatrix::cmdDown_Click},
+        {Qt::Key_Home, &frmMatrix::showFirstBlock},
+    };
+    for (const auto &[key, handler] : keys)
+        connect(new QShortcut(key, form), &QShortcut::activated, this, handler);
 }

@@ -3,6 +3,7 @@
 #include "formcontrols.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -55,6 +56,43 @@ std::optional<QString> QtDialogs::getOpenFileName(
     if (path.isEmpty())
         return std::nullopt;
     return path;
+}
+
+std::optional<Dialogs::ChosenFile> QtDialogs::chooseOpenFile(
+    const QString &initialDirectory, const QStringList &filters)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString(), initialDirectory);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ChosenFile {dialog.selectedFiles().constFirst(),
+        int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::optional<QString> QtDialogs::chooseSaveFile(
+    const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtDialogs::chooseColor(const QColor &initial, const QString &title)
+{
+    const QColor color = QColorDialog::getColor(initial, QApplication::activeWindow(), title);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
 }
 
 bool QtDialogs::showPrinter()

@@ -1,4 +1,6 @@
-// The dialogs of the running program: QMessageBox, QFileDialog and QPrintDialog.
+// The dialogs of the running program: QMessageBox, QFileDialog, QColorDialog
+// and QPrintDialog. The file dialogs the program builds itself are Qt's own,
+// which report the selected filter whatever the desktop's theme.
 #pragma once
 
 #include "dialogs.h"
@@ -15,6 +17,11 @@ public:
         const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     std::optional<QString> getOpenFileName(const QString &initialDirectory,
         const QString &filterDescription, const QString &pattern) override;
+    std::optional<ChosenFile> chooseOpenFile(
+        const QString &initialDirectory, const QStringList &filters) override;
+    std::optional<QString> chooseSaveFile(
+        const QString &proposedPath, const QString &filter, const QString &defaultSuffix) override;
+    std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     bool showPrinter() override;
 
 private:

@@ -2,9 +2,24 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
+
+// Installs the translation baseName_<language>.qm from folder, if the
+// locale's language has one.
+bool installTranslation(
+    QCoreApplication &application, const QString &baseName, const QString &folder)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale::system(), baseName, QStringLiteral("_"), folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
 
 void ignoreQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
@@ -61,24 +76,32 @@ QString versionText()
                           "There is NO WARRANTY, to the extent permitted by law.");
 }
 
-QString exitCodesText()
+std::unique_ptr<QCoreApplication> createCommandApplication()
 {
-    return QStringLiteral("Exit status:\n"
-                          "  0  done\n"
-                          "  1  usage error\n"
-                          "  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is\n"
-                          "     written), or the matrix prints were refused because the top-left\n"
-                          "     block holds a pixel without a colour number (the other outputs\n"
-                          "     are still written)\n"
-                          "  3  the picture is unreadable or broken; nothing is written\n"
-                          "  4  an output could not be written (wins over 2)");
+    static int argc = 1;
+    static char name[] = "tessamap-cli";
+    static char *argv[] = {name, nullptr};
+    auto application = std::make_unique<QCoreApplication>(argc, argv);
+    // Ours is embedded in the program, so the build and the package find it alike.
+    // Qt's own texts (the parser's headings and errors) follow in the same
+    // language only, so that a help is never half in another.
+    if (installTranslation(
+            *application, QStringLiteral("tessamap-cli"), QStringLiteral(":/translations")))
+        installTranslation(*application, QStringLiteral("qtbase"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return application;
 }
 
 std::optional<int> parseCommandLine(
     QCommandLineParser &parser, int argc, char *argv[], int positionalCount)
 {
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own help option has no translation of its text.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QCoreApplication::translate("tessamap-cli", "Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("tessamap-cli", "Show the version and licence."));
+    parser.addOptions({help, version});
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QFile::decodeName(argv[i]);
@@ -93,15 +116,8 @@ std::optional<int> parseCommandLine(
         return usageError(parser.errorText());
     if (const auto empty = optionWithEmptyValue(parser))
         return usageError(QStringLiteral("%1 の値が空です。").arg(*empty));
-    if (parser.isSet(help)) {
-        // The help text names the program from the application's arguments:
-        // its bare name, not the path it was started by.
-        int nameOnly = 1;
-        char name[] = "tessamap-cli";
-        char *arguments[] = {name, nullptr};
-        QCoreApplication application(nameOnly, arguments);
+    if (parser.isSet(help))
         return printOutput(parser.helpText());
-    }
     if (parser.isSet(version))
         return printOutput(versionText());
     if (parser.positionalArguments().size() != positionalCount)

@@ -1,9 +1,12 @@
 // What every subcommand of tessamap-cli shares: exit codes, messages on
-// standard error, and argument parsing with --help and --version.
+// standard error, the application object with the help texts in the user's
+// language, and argument parsing with --help and --version.
 #pragma once
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
+#include <memory>
 #include <optional>
 
 enum ExitCode {
@@ -28,13 +31,19 @@ void printMessage(const QString &text);
 
 // The text of --version: program, version and licence.
 QString versionText();
-// The exit codes as the commands' help lists them.
-QString exitCodesText();
+
+// A Qt Core application named tessamap-cli, the name the usage line of --help
+// shows. Its translators give the help texts (and Qt's own parser texts) in the
+// language of the locale (LANG, LC_MESSAGES, LC_ALL, LANGUAGE), Japanese or else
+// English; they must be installed before the texts are made, so a command
+// creates it before its parser.
+std::unique_ptr<QCoreApplication> createCommandApplication();
 
 // Parses the arguments of one subcommand (argv[1] is the command word, kept as
 // the first positional argument). Returns an exit code when the run ends here:
 // after --help or --version, or on a usage error, which it reports: also an
 // argument that is not UTF-8 (Qt would turn it into another file name) and an
-// option given an empty value.
+// option given an empty value. The command's application object must exist
+// already.
 std::optional<int> parseCommandLine(
     QCommandLineParser &parser, int argc, char *argv[], int positionalCount);

@@ -47,11 +47,10 @@ bool checkOutputFolder(const QString &folder)
     return true;
 }
 
-// Drawing text needs the GUI application, which the pages module makes.
-std::unique_ptr<QCoreApplication> createApplication(bool drawsPages, int &argc, char *argv[])
+// Drawing text needs the GUI application, which the pages module makes. It
+// replaces the command's application: Qt allows one at a time.
+std::unique_ptr<QCoreApplication> createGuiApplication(int &argc, char *argv[])
 {
-    if (!drawsPages)
-        return std::make_unique<QCoreApplication>(argc, argv);
     auto *create = pagesFunction<CreateGuiApplicationFunction>("tessamapCreateGuiApplication");
     return std::unique_ptr<QCoreApplication>(create ? create(&argc, argv) : nullptr);
 }
@@ -60,39 +59,53 @@ std::unique_ptr<QCoreApplication> createApplication(bool drawsPages, int &argc, 
 
 int runExport(int argc, char *argv[])
 {
+    auto application = createCommandApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral(
-            "Writes what the colour and matrix windows write for the picture: the three CSV\n"
-            "files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages\n"
-            "(ColorMatrixAll.pdf). The options choose some of them; without one, all are\n"
-            "written. Existing files of the same names are replaced only once the new file\n"
-            "is complete.\n\n")
-        + exitCodesText());
-    parser.addPositionalArgument(QStringLiteral("export"), QStringLiteral("The command."));
+    parser.setApplicationDescription(QCoreApplication::translate("export",
+        "Writes what the colour and matrix windows write for the picture: the three CSV\n"
+        "files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages\n"
+        "(ColorMatrixAll.pdf). The options choose some of them; without one, all are\n"
+        "written. Existing files of the same names are replaced only once the new file\n"
+        "is complete.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  usage error\n"
+        "  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is\n"
+        "     written), or the matrix prints were refused because the top-left\n"
+        "     block holds a pixel without a colour number (the other outputs\n"
+        "     are still written)\n"
+        "  3  the picture or the palette file is unreadable or broken; nothing is\n"
+        "     written\n"
+        "  4  an output could not be written (wins over 2)"));
     parser.addPositionalArgument(
-        QStringLiteral("picture"), QStringLiteral("A 160x120, 24-bit BMP picture."));
+        QStringLiteral("export"), QCoreApplication::translate("export", "The command."));
+    parser.addPositionalArgument(QStringLiteral("picture"),
+        QCoreApplication::translate("export", "A 160x120, 24-bit BMP picture."));
     const QCommandLineOption out(QStringList {QStringLiteral("o"), QStringLiteral("out")},
-        QStringLiteral("Write into <folder>, which must exist (default: the picture's folder)."),
+        QCoreApplication::translate(
+            "export", "Write into <folder>, which must exist (default: the picture's folder)."),
         QStringLiteral("folder"));
     const QCommandLineOption csv(QStringLiteral("csv"),
-        QStringLiteral("PixelColorNumber.csv, ColorData.csv and ColorCount.csv."));
+        QCoreApplication::translate(
+            "export", "PixelColorNumber.csv, ColorData.csv and ColorCount.csv."));
     const QCommandLineOption sampleSheet(QStringLiteral("sample-sheet"),
-        QStringLiteral("The colour sample sheet, ColorSample.pdf."));
-    const QCommandLineOption matrix(
-        QStringLiteral("matrix"), QStringLiteral("All 192 matrix pages, ColorMatrixAll.pdf."));
+        QCoreApplication::translate("export", "The colour sample sheet, ColorSample.pdf."));
+    const QCommandLineOption matrix(QStringLiteral("matrix"),
+        QCoreApplication::translate("export", "All 192 matrix pages, ColorMatrixAll.pdf."));
     const QCommandLineOption block(QStringLiteral("block"),
-        QStringLiteral("One matrix page, e.g. C7 (letter A-P, number 1-12), as "
-                       "ColorMatrix_C7.pdf."),
+        QCoreApplication::translate(
+            "export", "One matrix page, e.g. C7 (letter A-P, number 1-12), as ColorMatrix_C7.pdf."),
         QStringLiteral("block"));
     const QCommandLineOption overview(QStringLiteral("overview"),
-        QStringLiteral("The overview for laying the picture as a group, "
-                       "ColorMatrixOverview.pdf: a colour map of all blocks, then the "
-                       "pieces each block needs."));
+        QCoreApplication::translate("export",
+            "The overview for laying the picture as a group, ColorMatrixOverview.pdf: a colour "
+            "map of all blocks, then the pieces each block needs."));
     const QCommandLineOption palette(QStringLiteral("palette"),
-        QStringLiteral("With --overview, begin its lists with a key of every colour named by "
-                       "the colour of exactly the same RGB value in <file> (a GIMP palette or "
-                       "CSV lines R,G,B[,name]). A wrong palette line stops with status 3."),
+        QCoreApplication::translate("export",
+            "With --overview, begin its lists with a key of every colour named by the colour of "
+            "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
+            "wrong palette line stops with status 3."),
         QStringLiteral("file"));
     parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
@@ -115,9 +128,12 @@ int runExport(int argc, char *argv[])
     const bool printsMatrix = all || parser.isSet(matrix);
 
     const bool drawsPages = printsSample || printsMatrix || onePage || printsOverview;
-    const auto application = createApplication(drawsPages, argc, argv);
-    if (!application)
-        return ExitBroken;
+    if (drawsPages) {
+        application.reset();
+        application = createGuiApplication(argc, argv);
+        if (!application)
+            return ExitBroken;
+    }
     std::optional<QList<PaletteColor>> paletteColors;
     if (parser.isSet(palette)) {
         paletteColors = readPaletteOption(parser.value(palette));

@@ -52,31 +52,39 @@ QJsonObject analysisJson(
 
 int runList(int argc, char *argv[])
 {
+    const auto application = createCommandApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Prints how many pieces of each colour the picture needs, one line per "
-                       "colour number.\n\n")
-        + exitCodesText());
-    parser.addPositionalArgument(QStringLiteral("list"), QStringLiteral("The command."));
+    parser.setApplicationDescription(QCoreApplication::translate("list",
+        "Prints how many pieces of each colour the picture needs, one line per\n"
+        "colour number.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  usage error\n"
+        "  2  refused: the picture is not a 24-bit 160x120 BMP\n"
+        "  3  the picture or the palette file is unreadable or broken"));
     parser.addPositionalArgument(
-        QStringLiteral("picture"), QStringLiteral("A 160x120, 24-bit BMP picture."));
+        QStringLiteral("list"), QCoreApplication::translate("list", "The command."));
+    parser.addPositionalArgument(QStringLiteral("picture"),
+        QCoreApplication::translate("list", "A 160x120, 24-bit BMP picture."));
     const QCommandLineOption json(QStringLiteral("json"),
-        QStringLiteral("Print the picture, its colours and their counts as JSON."));
+        QCoreApplication::translate(
+            "list", "Print the picture, its colours and their counts as JSON."));
     const QCommandLineOption blocks(QStringLiteral("blocks"),
-        QStringLiteral("Print the pieces of each 10x10 block instead, one line per block in "
-                       "print order: \"H 6  22×19  25×17\" (colour 22 nineteen times ...; "
-                       "0 counts cells without a colour number). With --json, adds "
-                       "\"blocks\"."));
+        QCoreApplication::translate("list",
+            "Print the pieces of each 10x10 block instead, one line per block in print order: "
+            "\"H 6  22×19  25×17\" (colour 22 nineteen times ...; 0 counts cells without a "
+            "colour number). With --json, adds \"blocks\"."));
     const QCommandLineOption palette(QStringLiteral("palette"),
-        QStringLiteral("Name each colour by the colour of exactly the same RGB value in <file> "
-                       "(a GIMP palette or CSV lines R,G,B[,name]); with --json, adds "
-                       "\"name\". A wrong palette line stops with status 3."),
+        QCoreApplication::translate("list",
+            "Name each colour by the colour of exactly the same RGB value in <file> (a GIMP "
+            "palette or CSV lines R,G,B[,name]); with --json, adds \"name\". A wrong palette "
+            "line stops with status 3."),
         QStringLiteral("file"));
     parser.addOptions({json, blocks, palette});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
-    QCoreApplication application(argc, argv);
     std::optional<QList<PaletteColor>> paletteColors;
     if (parser.isSet(palette)) {
         paletteColors = readPaletteOption(parser.value(palette));

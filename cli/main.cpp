@@ -4,21 +4,32 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
 QString overviewHelp()
 {
-    return QStringLiteral("Usage: tessamap-cli COMMAND [options]\n"
-                          "Tessamap without a window: the analysis, CSV files and PDF prints of a\n"
-                          "160x120, 24-bit BMP picture, and such a picture made from any photo.\n\n"
-                          "Commands:\n"
-                          "  prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture\n"
-                          "  export PICTURE            write the CSV files and the PDF prints\n"
-                          "  list PICTURE              print the pieces needed for each colour\n\n"
-                          "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
-                          "exit status.");
+    return QCoreApplication::translate("tessamap-cli",
+        "Usage: tessamap-cli COMMAND [options]\n"
+        "Tessamap without a window: the analysis, CSV files and PDF prints of a\n"
+        "160x120, 24-bit BMP picture, and such a picture made from any photo.\n"
+        "\n"
+        "Commands:\n"
+        "  prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture\n"
+        "  export PICTURE            write the CSV files and the PDF prints\n"
+        "  list PICTURE              print the pieces needed for each colour\n"
+        "\n"
+        "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
+        "exit status.");
+}
+
+bool isOneOf(const char *argument, std::initializer_list<const char *> words)
+{
+    return std::any_of(words.begin(), words.end(),
+        [argument](const char *word) { return std::strcmp(argument, word) == 0; });
 }
 
 } // namespace
@@ -35,11 +46,18 @@ int main(int argc, char *argv[])
         const auto prepare = pagesFunction<RunPrepareFunction>("tessamapRunPrepare");
         return prepare ? prepare(argc, argv) : ExitBroken;
     }
-    if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
+    if (isOneOf(command, {"--help", "-h", "-?"})) {
+        const auto application = createCommandApplication();
         return printOutput(overviewHelp());
     }
-    if (std::strcmp(command, "--version") == 0 || std::strcmp(command, "-v") == 0) {
+    if (isOneOf(command, {"--version", "-v"}))
         return printOutput(versionText());
+    if (command[0] == '-') {
+        printMessage(
+            QStringLiteral("オプションはコマンド（prepare、export、list）の後に指定してください: ")
+            + QString::fromLocal8Bit(command) + QStringLiteral("\n")
+            + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
+        return ExitUsage;
     }
     printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));

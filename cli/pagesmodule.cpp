@@ -12,7 +12,7 @@ QFunctionPointer pagesEntry(const char *name)
     static QLibrary module;
     if (!module.isLoaded()) {
         for (const QString &candidate : {folder + QStringLiteral("/tessamap-cli-pages.so"),
-                 folder + QStringLiteral("/../lib/tessamap/modules/tessamap-cli-pages.so")}) {
+                 folder + QStringLiteral("/../lib/tessamap-cli/modules/tessamap-cli-pages.so")}) {
             module.setFileName(candidate);
             if (QFileInfo::exists(candidate) && module.load())
                 break;

@@ -42,8 +42,8 @@ using RunPrepareFunction = int(int argc, char **argv);
 }
 
 // The entry point of the module beside the program (the build) or in
-// lib/tessamap/modules (installed); null, after a message, when it cannot be
-// loaded.
+// lib/tessamap-cli/modules (installed); null, after a message, when it cannot
+// be loaded.
 QFunctionPointer pagesEntry(const char *name);
 template<typename Function> Function *pagesFunction(const char *name)
 {

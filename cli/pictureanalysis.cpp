@@ -11,7 +11,10 @@ int analysePicture(const QString &path, modShared &model, int &colorMax)
     if (result.status == BitmapStatus::Ok)
         return ExitDone;
     if (const QString refusal = bitmapRefusalText(result.status); !refusal.isEmpty()) {
-        printMessage(refusal + QStringLiteral("\n") + path);
+        printMessage(refusal + QStringLiteral("\n") + path + QStringLiteral("\n")
+            + QStringLiteral("写真などの画像は tessamap-cli prepare で Tessamap の画像にできます"
+                             "（画面では「画像ファイル読み込み」の「画像ファイル」から"
+                             "「写真から作る」）。"));
         return ExitRefused;
     }
     printMessage(bitmapFailureText(result.status, path));

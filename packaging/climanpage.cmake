@@ -1,6 +1,10 @@
 # Writes the tessamap-cli(1) page with help2man from the built program's
 # --help and --version, and adds each command's own --help, so the page says
 # what the program says. Run with cmake -P and -DCLI=, -DHELP2MAN=, -DOUTPUT=.
+
+# The help is English outside a Japanese locale; the Japanese page is written by hand.
+set(ENV{LC_ALL} C.UTF-8)
+unset(ENV{LANGUAGE})
 execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE overview COMMAND_ERROR_IS_FATAL ANY)
 
 # The command words are the first words of the lines under "Commands:".
@@ -15,8 +19,6 @@ foreach(command IN LISTS commands)
   string(STRIP "${command}" command)
   execute_process(COMMAND ${CLI} ${command} --help OUTPUT_VARIABLE help
     COMMAND_ERROR_IS_FATAL ANY)
-  # The exit codes are the same for every command; the page lists them once.
-  string(REGEX REPLACE "\nExit status:\n([ ][^\n]*\n)+" "" help "${help}")
   string(REPLACE "\\" "\\e" help "${help}")
   string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" help "${help}")
   string(REGEX REPLACE "(^|[ ,[(])-" "\\1\\\\-" help "${help}")

@@ -5,35 +5,103 @@
 #include "quality.h"
 #include "writefailure.h"
 
+#include <QHash>
 #include <QImageWriter>
-#include <QSet>
 
 namespace prepare {
 
 namespace {
 
-int colorCount(const QImage &picture)
+QList<ColorCount> colorCounts(const QImage &picture)
 {
-    QSet<QRgb> colors;
+    QList<ColorCount> counts;
+    QHash<QRgb, qsizetype> indexOf;
     for (int y = 0; y < picture.height(); ++y) {
         const uchar *row = picture.constScanLine(y);
-        for (int x = 0; x < picture.width(); ++x)
-            colors.insert(qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]));
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb color = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+            const auto found = indexOf.constFind(color);
+            if (found != indexOf.constEnd()) {
+                ++counts[*found].pixels;
+                continue;
+            }
+            indexOf.insert(color, counts.size());
+            counts.append({color, 1});
+        }
     }
-    return int(colors.size());
+    return counts;
 }
 
 // Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
-// header; an indexed image would become a 4- or 8-bit BMP instead.
+// header; an indexed image would become a 4- or 8-bit BMP instead. The
+// resolution fields would follow the screen where there is one: fixed at the
+// 100 dpi written without one, every front end writes the same bytes.
 PrepareResult::Status writeBmp(const QImage &picture, OutputFile &file)
 {
+    QImage written = picture;
+    written.setDotsPerMeterX(3937);
+    written.setDotsPerMeterY(3937);
     QImageWriter writer(&file.device(), "bmp");
-    if (!writer.write(picture))
+    if (!writer.write(written) || !file.commit())
         return PrepareResult::Status::WriteFailed;
-    return file.commit() ? PrepareResult::Status::Done : PrepareResult::Status::WriteFailed;
+    return PrepareResult::Status::Done;
 }
 
 } // namespace
+
+ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
+    const Adjustments &adjustments, const ReductionOptions &reduction)
+{
+    return reduceScaled(scaleToPicture(decoded, geometry), adjustments, reduction);
+}
+
+ReducedPicture reduceScaled(
+    const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction)
+{
+    ReducedPicture result;
+    if (scaled.isNull())
+        return result;
+    const LabColor lab;
+    result.reference = adjusted(scaled, adjustments, lab);
+    result.picture = reduceColors(result.reference, reduction, lab);
+    if (result.picture.isNull())
+        return result;
+    result.counts = colorCounts(result.picture);
+    result.meanDeltaE = reduction.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
+                                         : meanDeltaE(result.picture, result.reference, lab);
+    return result;
+}
+
+PrepareResult::Status writePreparedPicture(const QImage &picture, const QString &path)
+{
+    OutputFile file(path);
+    if (!file.open())
+        return PrepareResult::Status::CreateFailed;
+    return writeBmp(picture, file);
+}
+
+PrepareResult::Status prepareStatus(LoadStatus status)
+{
+    switch (status) {
+    case LoadStatus::Ok:
+        return PrepareResult::Status::Done;
+    case LoadStatus::CannotOpen:
+        return PrepareResult::Status::CannotOpen;
+    case LoadStatus::TooLarge:
+        return PrepareResult::Status::TooLarge;
+    case LoadStatus::TooManyScans:
+        return PrepareResult::Status::TooManyScans;
+    case LoadStatus::ConversionFailed:
+        return PrepareResult::Status::ConversionFailed;
+    case LoadStatus::Unreadable:
+        return PrepareResult::Status::Unreadable;
+    case LoadStatus::RegionOutside:
+        return PrepareResult::Status::RegionOutside;
+    case LoadStatus::NoDecoder:
+        return PrepareResult::Status::NoDecoder;
+    }
+    return PrepareResult::Status::Unreadable;
+}
 
 PrepareResult preparePicture(
     const QString &input, const QString &output, const PrepareOptions &options)
@@ -65,43 +133,40 @@ PrepareResult preparePicture(
             reduction.fileColors.append(color.rgb);
     }
 
-    const ScaledPicture scaled = loadScaledPicture(input, options.geometry, options.reducedDecode);
-    result.sourceSize = scaled.sourceSize;
-    result.limit = scaled.limit;
-    result.format = scaled.format;
-    switch (scaled.status) {
-    case LoadStatus::Ok:
-        break;
-    case LoadStatus::CannotOpen:
-        result.status = PrepareResult::Status::CannotOpen;
+    const PictureSource source = openPictureSource(input);
+    result.sourceSize = source.storedSize;
+    result.limit = source.limit;
+    result.format = source.heifFormat;
+    result.status = prepareStatus(source.status);
+    if (result.status != PrepareResult::Status::Done)
         return result;
-    case LoadStatus::TooLarge:
-        result.status = PrepareResult::Status::TooLarge;
-        return result;
-    case LoadStatus::TooManyScans:
-        result.status = PrepareResult::Status::TooManyScans;
-        return result;
-    case LoadStatus::Unreadable:
-        result.status = PrepareResult::Status::Unreadable;
-        return result;
-    case LoadStatus::ConversionFailed:
-        result.status = PrepareResult::Status::ConversionFailed;
-        return result;
-    case LoadStatus::NoDecoder:
-        result.status = PrepareResult::Status::NoDecoder;
+    if (!regionFits(source, options.geometry.region)) {
+        result.sourceSize = source.uprightSize();
+        result.status = PrepareResult::Status::RegionOutside;
         return result;
     }
-    result.reference = scaled.image;
+    const DecodedPicture decoded
+        = decodePicture(source, decodePlan(source, options.geometry, options.reducedDecode));
+    if (decoded.sourceSize.isValid())
+        result.sourceSize = decoded.sourceSize;
+    result.status = prepareStatus(decoded.status);
+    if (result.status != PrepareResult::Status::Done)
+        return result;
 
-    const LabColor lab;
-    result.picture = reduceColors(result.reference, reduction, lab);
+    const QImage scaled = scaleToPicture(decoded, options.geometry);
+    if (scaled.isNull()) {
+        result.status = PrepareResult::Status::ConversionFailed;
+        return result;
+    }
+    const ReducedPicture reduced = reduceScaled(scaled, options.adjustments, reduction);
+    result.reference = reduced.reference;
+    result.picture = reduced.picture;
     if (result.picture.isNull()) {
         result.status = PrepareResult::Status::ReductionFailed;
         return result;
     }
-    result.colorCount = colorCount(result.picture);
-    result.meanDeltaE = options.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
-                                       : meanDeltaE(result.picture, result.reference, lab);
+    result.colorCount = int(reduced.counts.size());
+    result.meanDeltaE = reduced.meanDeltaE;
     result.status = writeBmp(result.picture, file);
     return result;
 }
@@ -128,6 +193,11 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
     case PrepareResult::Status::TooManyScans:
         return QStringLiteral("JPEG のスキャンが多すぎます（%1 個まで扱えます）。\n")
                    .arg(result.limit)
+            + input;
+    case PrepareResult::Status::RegionOutside:
+        return QStringLiteral("使う部分が画像の外に出ています（画像は %1×%2ドット）。\n")
+                   .arg(result.sourceSize.width())
+                   .arg(result.sourceSize.height())
             + input;
     case PrepareResult::Status::CannotOpen:
         return QStringLiteral("画像ファイルを開けません。\n") + input;

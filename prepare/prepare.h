@@ -1,9 +1,11 @@
-// From any picture to a Tessamap picture: scaled to 160 x 120, reduced to at
-// most N colours, written as a 24-bit BMP with the plain 54-byte header
-// (57,654 bytes). The file is written last and through a temporary file, so
-// nothing is written unless every step succeeded.
+// From any picture to a Tessamap picture: scaled to 160 x 120, adjusted,
+// reduced to at most N colours, written as a 24-bit BMP with the plain 54-byte
+// header (57,654 bytes). The file is written last and through a temporary
+// file, so nothing is written unless every step succeeded. Each step is here
+// on its own too, for a front end that decodes once and tries many settings.
 #pragma once
 
+#include "adjustments.h"
 #include "colorreduction.h"
 #include "palettefile.h"
 #include "scaledpicture.h"
@@ -16,6 +18,7 @@ namespace prepare {
 struct PrepareOptions
 {
     Geometry geometry;
+    Adjustments adjustments;
     int colors = MaxColors; // 1..32
     bool dither = false;
     QString paletteFile; // empty for none
@@ -26,10 +29,11 @@ struct PrepareResult
 {
     enum class Status {
         Done,
-        OutputIsInput, // the output path names the input file, also through links
-        OutputIsPalette, // likewise the palette file
+        OutputIsInput, // the output path names the input file, also through any link
+        OutputIsPalette, // the output path names the palette file, also through any link
         TooLarge, // see LoadStatus; limit is the pixels allowed
         TooManyScans, // see LoadStatus; limit is the scans allowed
+        RegionOutside, // the region does not lie inside the picture
         CannotOpen,
         Unreadable,
         ConversionFailed, // see LoadStatus
@@ -41,19 +45,50 @@ struct PrepareResult
     };
 
     Status status = Status::Done;
-    QSize sourceSize; // for TooLarge
+    QSize sourceSize; // stored for TooLarge, upright for RegionOutside
     qint64 limit = 0; // for TooLarge and TooManyScans
     QString format; // for NoDecoder
     PaletteFile palette;
-    QImage reference; // the scaled picture before colour reduction
+    QImage reference; // the scaled and adjusted picture before colour reduction
     QImage picture; // the picture written
     int colorCount = 0;
     // Mean CIEDE2000 of picture against reference; blurred when dithered.
     double meanDeltaE = 0;
 };
 
+// The colours of a reduced picture, in order of first appearance (rows from
+// the top, left to right), with the number of pixels of each.
+struct ColorCount
+{
+    QRgb color = 0;
+    int pixels = 0;
+};
+
+struct ReducedPicture
+{
+    QImage reference; // the scaled and adjusted picture
+    QImage picture; // null when libimagequant gave no colours
+    QList<ColorCount> counts;
+    // Mean CIEDE2000 of picture against reference; blurred when dithered.
+    double meanDeltaE = 0;
+};
+
+// Every step after decoding: the part scaled, adjusted and reduced.
+ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
+    const Adjustments &adjustments, const ReductionOptions &reduction);
+// The steps after scaling (scaleToPicture), for settings that leave the scaled picture as it is.
+ReducedPicture reduceScaled(
+    const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction);
+
+// Writes picture as the 24-bit BMP, through a temporary file: Done,
+// CreateFailed or WriteFailed, and an earlier file of that name kept on failure.
+PrepareResult::Status writePreparedPicture(const QImage &picture, const QString &path);
+
 PrepareResult preparePicture(
     const QString &input, const QString &output, const PrepareOptions &options);
+
+// The status of a picture that could not be loaded; Done for LoadStatus::Ok.
+PrepareResult::Status prepareStatus(LoadStatus status);
 
 // The Japanese message of a failed preparation; empty for Done.
 QString prepareFailureText(const PrepareResult &result, const QString &input, const QString &output,

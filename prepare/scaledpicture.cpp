@@ -1,16 +1,10 @@
 #include "scaledpicture.h"
 
-#include "exiforientation.h"
-#include "filecheck.h"
-#include "heifpicture.h"
 #include "imagestep.h"
-#include "librarywarnings.h"
 #include "linearreduction.h"
 
 #include <QColorSpace>
 #include <QColorTransform>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QRgba64>
 #include <algorithm>
 #include <cmath>
@@ -32,13 +26,17 @@ QSizeF wholeScaledSize(QSizeF upright, Fit fit)
     return upright * (fit == Fit::Crop ? std::max(across, down) : std::min(across, down));
 }
 
+// Above this many pixels, a whole picture decoded at full size for a small
+// part of it costs more time and memory than decoding that part alone.
+constexpr qint64 ClipAbovePixels = 4'000'000;
+
 // libjpeg's largest reduction that leaves at least two decoded pixels per
-// target pixel in both directions. Sizes are in stored (not upright) orientation.
-int jpegReduction(QSize stored, QSizeF target)
+// target pixel in both directions.
+int jpegReduction(QSize part, QSizeF target)
 {
     for (const int reduction : {8, 4, 2}) {
-        if (stored.width() / reduction >= 2 * target.width()
-            && stored.height() / reduction >= 2 * target.height())
+        if (part.width() / reduction >= 2 * target.width()
+            && part.height() / reduction >= 2 * target.height())
             return reduction;
     }
     return 1;
@@ -50,19 +48,6 @@ int linearReduction(QSize size, QSizeF target)
 {
     return std::max(1,
         int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
-}
-
-// The middle of the picture in the 4:3 shape of the target.
-QRect middleRect(QSize size)
-{
-    const qint64 width = size.width();
-    const qint64 height = size.height();
-    if (width * PictureHeight > height * PictureWidth) {
-        const int kept = std::max(1, int(std::lround(double(height) * 4 / 3)));
-        return QRect(int((width - kept) / 2), 0, kept, int(height));
-    }
-    const int kept = std::max(1, int(std::lround(double(width) * 3 / 4)));
-    return QRect(0, int((height - kept) / 2), int(width), kept);
 }
 
 QSize paddedSize(QSize size)
@@ -118,149 +103,74 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
     return canvas;
 }
 
-// The bytes a pixel takes decoded: 8 or 16 for more than 8 bits a channel.
-// Listed rather than looked up: a reader may report a format value Qt has no
-// table entry for.
-int decodedBytesPerPixel(QImage::Format format)
+// The region in pixels of the decoded picture; null for all of it.
+QRect decodedPart(const DecodedPicture &decoded, const QRect &region)
 {
-    switch (format) {
-    case QImage::Format_RGBX64:
-    case QImage::Format_RGBA64:
-    case QImage::Format_RGBA64_Premultiplied:
-    case QImage::Format_Grayscale16:
-    case QImage::Format_RGBX16FPx4:
-    case QImage::Format_RGBA16FPx4:
-    case QImage::Format_RGBA16FPx4_Premultiplied:
-        return 8;
-    case QImage::Format_RGBX32FPx4:
-    case QImage::Format_RGBA32FPx4:
-    case QImage::Format_RGBA32FPx4_Premultiplied:
-        return 16;
-    default:
-        return 4;
-    }
-}
-
-// Qt's reader refuses to allocate more than a fixed limit, lower than a 50
-// megapixel picture needs; raised as far as this picture needs. Qt's own limit
-// stays in force for a picture whose header does not tell its size.
-void allowAllocationFor(QSize size, int bytesPerPixel)
-{
-    constexpr qint64 Mebibyte = 1 << 20;
-    constexpr int QtDefaultMebibytes = 128;
-    const qint64 bytes = size.isValid() ? qint64(size.width()) * size.height() * bytesPerPixel : 0;
-    QImageReader::setAllocationLimit(
-        int(std::max<qint64>(QtDefaultMebibytes, (bytes + Mebibyte - 1) / Mebibyte)));
-}
-
-// A cut file whose header claims too much is still too large, as a whole one would be.
-ScaledPicture refusedByFileCheck(const FileCheck &check)
-{
-    ScaledPicture result;
-    const QSize claimed = check.claimedSize;
-    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxSourcePixels) {
-        result.status = LoadStatus::TooLarge;
-        result.sourceSize = claimed;
-        result.limit = MaxSourcePixels;
-    } else if (check.status == FileCheck::Status::TooManyScans) {
-        result.status = LoadStatus::TooManyScans;
-        result.limit = MaxJpegScans;
-    } else {
-        result.status = LoadStatus::Unreadable;
-    }
-    return result;
-}
-
-ScaledPicture conversionFailed()
-{
-    ScaledPicture result;
-    result.status = LoadStatus::ConversionFailed;
-    return result;
-}
-
-// Any picture but a HEIF-family one, through Qt's image plugins, upright;
-// sets the status, source size and limit in result where it fails.
-QImage readWithQt(
-    const QString &path, const Geometry &geometry, bool reducedDecode, ScaledPicture &result)
-{
-    silenceImageLibraries();
-    const FileCheck check = checkPictureFile(path);
-    if (check.status != FileCheck::Status::Complete) {
-        result = refusedByFileCheck(check);
-        return {};
-    }
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) {
-        result.status = LoadStatus::Unreadable;
-        return {};
-    }
-    const QSize stored = reader.size();
-    result.sourceSize = stored;
-    const int bytesPerPixel = decodedBytesPerPixel(reader.imageFormat());
-    result.limit = bytesPerPixel > 4 ? Max16BitSourcePixels : MaxSourcePixels;
-    if (stored.isValid() && qint64(stored.width()) * stored.height() > result.limit) {
-        result.status = LoadStatus::TooLarge;
-        return {};
-    }
-    allowAllocationFor(stored, bytesPerPixel);
-    if (reducedDecode && stored.isValid() && reader.format() == "jpeg") {
-        // The EXIF orientation turns the picture only after decoding, while
-        // the reduced size is asked for in stored orientation.
-        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        QSizeF target = wholeScaledSize(turned ? stored.transposed() : stored, geometry.fit);
-        if (turned)
-            target.transpose();
-        result.reduction = jpegReduction(stored, target);
-        // Sizes rounded down, so that Qt asks libjpeg for exactly 1/reduction;
-        // rounded up, Qt would decode larger and scale down in sRGB values.
-        if (result.reduction > 1)
-            reader.setScaledSize(
-                QSize(stored.width() / result.reduction, stored.height() / result.reduction));
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        result.status = LoadStatus::Unreadable;
-        return {};
-    }
-    image = uprightPicture(image, check.exifOrientation);
-    if (imageStepFailed(image)) {
-        result.status = LoadStatus::ConversionFailed;
-        return {};
-    }
-    return image;
+    const QRect &covered = decoded.covered;
+    const QRect all = decoded.image.rect();
+    if (region.isNull() || region == covered)
+        return all;
+    const double across = double(all.width()) / covered.width();
+    const double down = double(all.height()) / covered.height();
+    const auto edge
+        = [](int at, int origin, double scale) { return int(std::lround((at - origin) * scale)); };
+    const int left = edge(region.x(), covered.x(), across);
+    const int top = edge(region.y(), covered.y(), down);
+    const int right = edge(region.x() + region.width(), covered.x(), across);
+    const int bottom = edge(region.y() + region.height(), covered.y(), down);
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top)).intersected(all);
 }
 
 } // namespace
 
-ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+QRect middleRect(QSize size)
 {
-    ScaledPicture result;
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        return result;
-    QImage image;
-    if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
-        HeifPicture decoded = readHeifPicture(path);
-        result.status = decoded.status;
-        result.sourceSize = decoded.sourceSize;
-        result.format = heifFormatName(heif);
-        image = std::move(decoded.image);
-        // HEVC and AV1 have no reduced decode: the decoded picture is
-        // averaged down before the smooth scaling takes it to 160 x 120.
-        if (reducedDecode && !image.isNull()) {
-            result.reduction
-                = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
-            if (result.reduction > 1)
-                image = reduceInLinearLight(image, result.reduction);
-        }
-    } else {
-        image = readWithQt(path, geometry, reducedDecode, result);
+    const qint64 width = size.width();
+    const qint64 height = size.height();
+    if (width * PictureHeight > height * PictureWidth) {
+        const int kept = std::max(1, int(std::lround(double(height) * 4 / 3)));
+        return QRect(int((width - kept) / 2), 0, kept, int(height));
     }
-    if (image.isNull()) {
-        if (result.status == LoadStatus::Ok)
-            result.status = LoadStatus::Unreadable;
-        return result;
+    const int kept = std::max(1, int(std::lround(double(width) * 3 / 4)));
+    return QRect(0, int((height - kept) / 2), int(width), kept);
+}
+
+DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode)
+{
+    DecodePlan plan;
+    if (!source.heifFormat.isEmpty()) {
+        plan.averageDown = reducedDecode;
+        return plan;
+    }
+    const QSize upright = source.uprightSize();
+    if (!upright.isValid())
+        return plan;
+    const QRect part = geometry.region.isNull() ? QRect(QPoint(), upright) : geometry.region;
+    if (reducedDecode && source.jpeg)
+        plan.reduction = jpegReduction(part.size(), wholeScaledSize(part.size(), geometry.fit));
+    if (plan.reduction == 1 && part.size() != upright
+        && qint64(upright.width()) * upright.height() > ClipAbovePixels)
+        plan.clip = part;
+    return plan;
+}
+
+bool regionFits(const PictureSource &source, const QRect &region)
+{
+    const QSize upright = source.uprightSize();
+    return region.isNull() || !upright.isValid() || QRect(QPoint(), upright).contains(region);
+}
+
+QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
+{
+    QImage image = decoded.image;
+    const QRect part = decodedPart(decoded, geometry.region);
+    if (part != image.rect())
+        image = image.copy(part);
+    if (decoded.plan.averageDown && !image.isNull()) {
+        const int factor
+            = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
+        if (factor > 1)
+            image = reduceInLinearLight(image, factor);
     }
 
     QImage scaled;
@@ -271,7 +181,7 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         if (middle != image.rect())
             image = image.copy(middle);
         if (imageStepFailed(image))
-            return conversionFailed();
+            return {};
         scaled = toLinearLight(std::move(image))
                      .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
@@ -289,13 +199,38 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
         break;
     }
     if (imageStepFailed(scaled))
-        return conversionFailed();
+        return {};
     QImage picture = composeOnBackground(scaled, offset, geometry.background);
     picture.convertToColorSpace(QColorSpace::SRgb);
-    result.image = picture.convertToFormat(QImage::Format_RGB888);
-    if (imageStepFailed(result.image))
-        return conversionFailed();
-    result.status = LoadStatus::Ok;
+    QImage converted = picture.convertToFormat(QImage::Format_RGB888);
+    return imageStepFailed(converted) ? QImage() : converted;
+}
+
+ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
+{
+    ScaledPicture result;
+    const PictureSource source = openPictureSource(path);
+    result.sourceSize = source.storedSize;
+    result.limit = source.limit;
+    result.status = source.status;
+    if (source.status != LoadStatus::Ok)
+        return result;
+    if (!regionFits(source, geometry.region)) {
+        result.status = LoadStatus::RegionOutside;
+        return result;
+    }
+    const DecodedPicture decoded
+        = decodePicture(source, decodePlan(source, geometry, reducedDecode));
+    result.reduction = decoded.plan.reduction;
+    result.format = source.heifFormat;
+    if (decoded.sourceSize.isValid())
+        result.sourceSize = decoded.sourceSize;
+    result.status = decoded.status;
+    if (decoded.status != LoadStatus::Ok)
+        return result;
+    result.image = scaleToPicture(decoded, geometry);
+    if (result.image.isNull())
+        result.status = LoadStatus::ConversionFailed;
     return result;
 }
 

@@ -1,13 +1,14 @@
 // Any picture Qt or libheif reads, brought to the 160 x 120 pixels of a
 // Tessamap picture: turned upright by its EXIF orientation (a HEIF-family
-// photo by its own transformations), cropped, padded or stretched, each pixel
-// the average of its source area in linear light, and transparency laid over
-// a background colour. Pictures whose header claims more than 50 megapixels
-// (16 bits a channel: Max16BitSourcePixels) are refused before anything is
-// decoded, and so are files that checkPictureFile() finds cut.
+// photo by its own transformations), the part of it that is used cropped,
+// padded or stretched, each pixel the average of its source area in linear
+// light, and transparency laid over a background colour.
 #pragma once
 
+#include "picturesource.h"
+
 #include <QImage>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 
@@ -15,14 +16,10 @@ namespace prepare {
 
 inline constexpr int PictureWidth = 160;
 inline constexpr int PictureHeight = 120;
-inline constexpr qint64 MaxSourcePixels = 50'000'000;
-// Decoded and turned to linear light at 8 bytes a pixel, a larger picture of 16
-// bits a channel would pass 700 MiB and 3 s.
-inline constexpr qint64 Max16BitSourcePixels = 30'000'000;
 
 enum class Fit {
     Crop, // cover 160 x 120 and keep the middle
-    Pad, // the whole picture inside, the rest background
+    Pad, // the whole part inside, the rest background
     Stretch, // ignore the aspect ratio
 };
 
@@ -30,22 +27,36 @@ struct Geometry
 {
     Fit fit = Fit::Crop;
     QRgb background = qRgb(255, 255, 255);
+    // The part of the upright picture used, in its pixels; null for the whole.
+    QRect region = {};
+
+    bool operator==(const Geometry &) const = default;
 };
 
-enum class LoadStatus {
-    Ok,
-    CannotOpen, // missing, not a regular file, or not readable
-    TooLarge, // the header claims more than MaxSourcePixels (or Max16BitSourcePixels)
-    TooManyScans, // a JPEG of more than MaxJpegScans scans
-    Unreadable, // empty, truncated, or a format Qt cannot read
-    ConversionFailed, // a conversion or scaling gave no picture: out of memory
-    NoDecoder, // a HEIF-family file whose codec this build of libheif lacks
-};
+// The largest 4:3 rectangle in the middle of a picture of that size: what a
+// crop keeps of the part it is given.
+QRect middleRect(QSize size);
+
+// The one rule of the decoded size: libjpeg's 1/2, 1/4 or 1/8 (where
+// reducedDecode allows it) where that still leaves at least two decoded pixels
+// per target pixel each way; for a small part of a large picture that needs
+// the full size, only that part. A HEIC or AVIF, which has no reduced decode,
+// has its part averaged down in linear light by the same rule instead. Front ends that keep a
+// decoded picture decode again when the plan for new settings differs.
+DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode);
+
+// Whether the region lies inside the picture; any region does where the header
+// gives no size.
+bool regionFits(const PictureSource &source, const QRect &region);
+
+// The part of decoded that geometry names, scaled: Format_RGB888, 160 x 120,
+// sRGB; a null image where a conversion or scaling fails (out of memory).
+QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry);
 
 struct ScaledPicture
 {
     LoadStatus status = LoadStatus::CannotOpen;
-    QImage image; // Format_RGB888, 160 x 120, sRGB; null unless status is Ok
+    QImage image; // as scaleToPicture gives it; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
     qint64 limit = MaxSourcePixels; // TooLarge: the pixels allowed; TooManyScans: the scans
     // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction; for a HEIC or AVIF,
@@ -54,9 +65,6 @@ struct ScaledPicture
     QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 
-// reducedDecode lets libjpeg decode a JPEG at 1/2, 1/4 or 1/8 of its size where
-// that still leaves at least two source pixels per target pixel each way, and
-// averages a decoded HEIC or AVIF down in linear light by the same rule.
 ScaledPicture loadScaledPicture(
     const QString &path, const Geometry &geometry = {}, bool reducedDecode = true);
 

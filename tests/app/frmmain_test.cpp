@@ -2,9 +2,12 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 
@@ -22,6 +25,16 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         return file.fileName();
+    }
+    QString writePng(const QString &name)
+    {
+        QImage png(160, 120, QImage::Format_RGB32);
+        png.fill(Qt::red);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        png.save(&buffer, "PNG");
+        return writeFile(name, bytes);
     }
 };
 
@@ -172,14 +185,6 @@ TEST_F(MainWindowTest, FilesThatCannotBeShownFailSilentlyAndKeepTheEarlierState)
     choose(good);
     const QString goodInfo = imageInfo();
 
-    QImage png(160, 120, QImage::Format_RGB32);
-    png.fill(Qt::red);
-    QByteArray pngBytes;
-    {
-        QBuffer buffer(&pngBytes);
-        buffer.open(QIODevice::WriteOnly);
-        png.save(&buffer, "PNG");
-    }
     const QString vanished = folder.filePath("vanished.bmp");
     const QString broken[] = {
         writeFile("empty.bmp", {}),
@@ -197,7 +202,7 @@ TEST_F(MainWindowTest, FilesThatCannotBeShownFailSilentlyAndKeepTheEarlierState)
         EXPECT_TRUE(countColorEnabled()) << path.toStdString();
     }
     // A PNG named .bmp is a picture all the same: shown, and refused by its values.
-    choose(writeFile("png.bmp", pngBytes));
+    choose(writePng("png.bmp"));
     EXPECT_FALSE(countColorEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -233,4 +238,86 @@ TEST_F(MainWindowTest, ClosingTheMainWindowLeavesTheOthersOpen)
     button(mainWindow, "cmdClose")->click();
     EXPECT_FALSE(mainWindow.isVisible());
     EXPECT_TRUE(countColor.isVisible());
+}
+
+TEST_F(MainWindowTest, AGivenFileOpensAsIfChosenAndOneThatCannotBeReadSaysSo)
+{
+    QDir(folder.path()).mkdir(QStringLiteral("作品"));
+    // Named by its first bytes, not its name: a bitmap called .png is a bitmap.
+    const QString bitmap = savePicture(TestPicture(), QStringLiteral("作品/絵柄.png"));
+    const QString png = writePng(QStringLiteral("写真.bmp"));
+    const QString missing = folder.filePath(QStringLiteral("ない.bmp"));
+    enum Road { Bitmap, Photo, Message };
+    const struct
+    {
+        QStringList given;
+        Road road;
+        QString message;
+    } cases[] = {
+        {{bitmap}, Bitmap, {}},
+        {{png}, Photo, {}},
+        {{missing}, Message, QStringLiteral("ファイルが見つかりません。\r\n") + missing},
+        {{folder.path()}, Message,
+            QStringLiteral("画像ファイルではないため開けません。\r\n") + folder.path()},
+        {{bitmap, png}, Message, QStringLiteral("開けるファイルは１つだけです。")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.given.join(' ').toStdString());
+        mainWindow.unloadForm();
+        photo.unloadForm();
+        mainWindow.showForm();
+        model.strFileName.clear();
+        dialogs.messages.clear();
+        QDir::setCurrent(QDir::tempPath());
+        mainWindow.openGivenFiles(c.given);
+        EXPECT_EQ(photo.isVisible(), c.road == Photo);
+        if (c.road == Bitmap) {
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+            EXPECT_EQ(model.strFileName, bitmap);
+            EXPECT_EQ(text(mainWindow, "lblFileName"), bitmap);
+            EXPECT_TRUE(hasPicture());
+            EXPECT_TRUE(countColorEnabled());
+            EXPECT_EQ(QDir::currentPath(), QFileInfo(bitmap).canonicalPath());
+            continue;
+        }
+        if (c.road == Photo) {
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+        } else {
+            ASSERT_EQ(dialogs.messages.size(), 1);
+            EXPECT_EQ(dialogs.messages[0].text, c.message);
+            EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tessamap"));
+            EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+        }
+        // The main window stays as it was.
+        EXPECT_TRUE(model.strFileName.isEmpty());
+        EXPECT_EQ(
+            text(mainWindow, "lblFileName"), QStringLiteral("ここにファイル名が表示されます。"));
+        EXPECT_FALSE(hasPicture());
+        EXPECT_FALSE(countColorEnabled());
+        EXPECT_EQ(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
+    }
+}
+
+TEST_F(MainWindowTest, DroppingAFileOpensItAsIfChosen)
+{
+    const QString bitmap = savePicture(TestPicture());
+    QMimeData notFiles;
+    notFiles.setUrls({QUrl(QStringLiteral("https://example.org/picture.bmp"))});
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(bitmap)});
+    const QPoint inside = mainWindow.rect().center();
+    for (QMimeData *data : {&notFiles, &file}) {
+        QDragEnterEvent enter(inside, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&mainWindow, &enter);
+        EXPECT_EQ(enter.isAccepted(), data == &file);
+    }
+    QDropEvent drop(inside, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&mainWindow, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    // The file opens once the drop has ended.
+    EXPECT_TRUE(model.strFileName.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.strFileName, bitmap);
+    EXPECT_TRUE(countColorEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -1,4 +1,7 @@
+#include "readablecolor.h"
 #include "windowfixture.h"
+
+#include <QTest>
 
 namespace {
 
@@ -55,9 +58,17 @@ TEST_F(MatrixWindowTest, OpensOnTheTopLeftBlockWithItsColours)
     EXPECT_EQ(cell(0)->text(), QString::number(model.intPixelColor(1, 1)));
     EXPECT_EQ(cell(9)->text(), QString::number(model.intPixelColor(10, 1)));
     EXPECT_EQ(cell(10)->text(), QString::number(model.intPixelColor(1, 2)));
+    // Every number in the window-text colour, unless that is unreadable on its cell.
     const QColor windowText = QApplication::palette().color(QPalette::Text);
-    for (int k = 0; k < 100; ++k)
-        EXPECT_EQ(cell(k)->palette().color(QPalette::WindowText), windowText);
+    const QColor windowBackground = QApplication::palette().color(QPalette::Base);
+    for (int k = 0; k < 100; ++k) {
+        const QPalette colors = cell(k)->palette();
+        const QColor number = colors.color(QPalette::WindowText);
+        if (contrastRatio(windowText, colors.color(QPalette::Window)) >= 4.5)
+            EXPECT_EQ(number, windowText) << k;
+        else
+            EXPECT_EQ(number, windowBackground) << k;
+    }
     EXPECT_EQ(
         button(matrix, "cmdOnePrint")->text(), QStringLiteral("このページのみ印刷\n用紙［A4縦］"));
     EXPECT_EQ(matrix.focusWidget(), button(matrix, "cmdPrintMatrix"));
@@ -112,6 +123,60 @@ TEST_F(MatrixWindowTest, MovesBlockByBlockAndStopsAtEveryEdge)
     press("cmdLeft");
     expectBlock(14, 0);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MatrixWindowTest, TheArrowKeysMoveLikeTheButtonsAndHomeGoesToA1)
+{
+    openMatrixWindow(numberedPicture());
+    QApplication::setActiveWindow(&matrix);
+    // The focused button must not take the arrows for itself.
+    QWidget *focused = matrix.focusWidget();
+    ASSERT_EQ(focused, button(matrix, "cmdPrintMatrix"));
+    const auto key = [&](Qt::Key which, int times = 1) {
+        for (int k = 0; k < times; ++k)
+            QTest::keyClick(focused, which);
+    };
+    key(Qt::Key_Left);
+    key(Qt::Key_Up);
+    expectBlock(0, 0);
+    key(Qt::Key_Right, 16);
+    key(Qt::Key_Down, 12);
+    expectBlock(15, 11);
+    key(Qt::Key_Left);
+    key(Qt::Key_Up);
+    expectBlock(14, 10);
+    key(Qt::Key_Home);
+    expectBlock(0, 0);
+    EXPECT_EQ(matrix.focusWidget(), focused);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MatrixWindowTest, ANumberUnreadableInWindowTextTakesTheWindowBackground)
+{
+    // Window text black on window background white, as in the usual scheme.
+    const QColor windowText = QApplication::palette().color(QPalette::Text);
+    const QColor windowBackground = QApplication::palette().color(QPalette::Base);
+    ASSERT_EQ(windowText, QColor(Qt::black));
+    ASSERT_EQ(windowBackground, QColor(Qt::white));
+    const struct
+    {
+        int32_t color;
+        QColor number;
+    } cases[] = {
+        {0x000000, windowBackground},
+        {0x121922, windowBackground}, // (34, 25, 18), a ratio of 1.2 : 1 to black
+        {0x808080, windowText}, // 5.3 : 1
+        {0xFFFFFF, windowText},
+    };
+    TestPicture picture = TestPicture::withColors(4);
+    for (int k = 0; k < 4; ++k)
+        picture.set(1, k + 1, cases[k].color);
+    openMatrixWindow(picture);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(cell(10 * k)->palette().color(QPalette::Window), toQColor(cases[k].color));
+        EXPECT_EQ(cell(10 * k)->palette().color(QPalette::WindowText), cases[k].number) << k;
+    }
+    EXPECT_DOUBLE_EQ(contrastRatio(Qt::black, Qt::white), 21.0);
 }
 
 TEST_F(MatrixWindowTest, ReopensAtTheFirstBlockAndOnlyRaisesWhenOpen)

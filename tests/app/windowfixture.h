@@ -6,6 +6,7 @@
 #include "frmcountcolor.h"
 #include "frmmain.h"
 #include "frmmatrix.h"
+#include "frmphoto.h"
 #include "modshared.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
@@ -29,8 +30,9 @@ protected:
     }
     ~WindowFixture() override
     {
-        for (QWidget *window : {static_cast<QWidget *>(&mainWindow),
-                 static_cast<QWidget *>(&countColor), static_cast<QWidget *>(&matrix)})
+        for (QWidget *window :
+            {static_cast<QWidget *>(&mainWindow), static_cast<QWidget *>(&countColor),
+                static_cast<QWidget *>(&matrix), static_cast<QWidget *>(&photo)})
             window->close();
         QDir::setCurrent(m_previousDirectory);
     }
@@ -89,13 +91,20 @@ protected:
         button(countColor, "cmdPrintMatrix")->click();
     }
 
+    // The photo window's work, run at once on the test's thread.
+    static PhotoRunner photoRunner()
+    {
+        return [](std::function<PhotoResult()> job) { return QtFuture::makeReadyFuture(job()); };
+    }
+
     QTemporaryDir folder;
     modShared model;
     ScriptedDialogs dialogs;
     RecordingSurface printer;
     frmMatrix matrix {model, dialogs, printer};
     frmCountColor countColor {model, dialogs, printer, matrix};
-    frmMain mainWindow {model, dialogs, countColor};
+    frmPhoto photo {dialogs, photoRunner()};
+    frmMain mainWindow {model, dialogs, countColor, photo};
 
 private:
     QString m_previousDirectory;

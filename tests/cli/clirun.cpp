@@ -23,10 +23,13 @@ std::function<void()> limitFileSize(unsigned long bytes)
     };
 }
 
-CliRun runCli(const QStringList &arguments, const std::function<void()> &childSetUp)
+namespace {
+
+CliRun runCliIn(const QProcessEnvironment &environment, const QStringList &arguments,
+    const std::function<void()> &childSetUp)
 {
     QProcess process;
-    process.setProcessEnvironment(environmentWithoutDisplay());
+    process.setProcessEnvironment(environment);
     if (childSetUp)
         process.setChildProcessModifier(childSetUp);
     process.start(QStringLiteral(TESSAMAP_CLI), arguments);
@@ -34,6 +37,18 @@ CliRun runCli(const QStringList &arguments, const std::function<void()> &childSe
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromUtf8(process.readAllStandardOutput()),
         QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+CliRun runCli(const QStringList &arguments, const std::function<void()> &childSetUp)
+{
+    return runCliIn(environmentWithoutDisplay(), arguments, childSetUp);
+}
+
+CliRun runCli(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    return runCliIn(environment, arguments, {});
 }
 
 QString samplePath(const QString &name)

@@ -22,6 +22,8 @@ std::function<void()> limitFileSize(unsigned long bytes);
 
 // childSetUp runs in the child before the program starts (resource limits).
 CliRun runCli(const QStringList &arguments, const std::function<void()> &childSetUp = {});
+// In the given environment instead.
+CliRun runCli(const QStringList &arguments, const QProcessEnvironment &environment);
 
 QString samplePath(const QString &name);
 QByteArray fileBytes(const QString &path);

@@ -154,11 +154,16 @@ TEST_F(CliExportTest, RefusedAndBrokenPicturesWriteNothing)
     };
     const QStringList before = entriesOf(folder.path());
     for (const auto &refused : cases) {
-        SCOPED_TRACE(refused.path.toStdString());
-        const CliRun run = runCli({"export", refused.path});
-        EXPECT_EQ(run.exitCode, refused.exitCode);
-        EXPECT_TRUE(run.err.contains(refused.message)) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(refused.path)) << run.err.toStdString();
+        for (const QString command : {"export", "list"}) {
+            SCOPED_TRACE((command + " " + refused.path).toStdString());
+            const CliRun run = runCli({command, refused.path});
+            EXPECT_EQ(run.exitCode, refused.exitCode);
+            EXPECT_TRUE(run.err.contains(refused.message)) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(refused.path)) << run.err.toStdString();
+            // A picture of the wrong kind can be made right; a broken file cannot.
+            EXPECT_EQ(
+                run.err.contains(QStringLiteral("tessamap-cli prepare")), refused.exitCode == 2);
+        }
     }
     EXPECT_EQ(entriesOf(folder.path()), before);
 }

@@ -113,6 +113,8 @@ QStringList withPaths(const QStringList &arguments, const QTemporaryDir &folder)
             result << folder.filePath("o.bmp");
         else if (argument == QLatin1String("PALETTE"))
             result << folder.filePath("palette.csv");
+        else if (argument == QLatin1String("DEVICE"))
+            result << folder.filePath("null.bmp");
         else
             result << argument;
     }
@@ -135,6 +137,8 @@ TEST_P(HostileInput, EndsWithItsStatusAndLeavesTheEarlierFile)
     ASSERT_TRUE(palette.open(QIODevice::WriteOnly));
     palette.write("0,0,0\n255,255,255\n");
     palette.close();
+    // A device at a name prepare takes.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), folder.filePath("null.bmp")));
     const QStringList before = entriesOf(folder.path());
 
     const CliRun run = runCli(withPaths(row.arguments, folder));
@@ -177,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Prepare, HostileInput,
         HostileCase {
             "OutputIsThePalette", Png, {"prepare", "IN", "PALETTE", "--palette", "PALETTE"}, 1},
         HostileCase {"EmptyPaletteName", Png, {"prepare", "IN", "OUT", "--palette", ""}, 1},
-        HostileCase {"DeviceAsOutput", Png, {"prepare", "IN", "/dev/null"}, 4},
+        HostileCase {"DeviceAsOutput", Png, {"prepare", "IN", "DEVICE"}, 4},
         HostileCase {"EmptyOutputFolder", Bmp, {"export", "IN", "--csv", "--out", ""}, 1}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -10,6 +10,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace prepare;
 
@@ -259,4 +260,21 @@ TEST_F(PreparePictureTest, RefusesHugeDimensionsBeforeDecoding)
         EXPECT_EQ(result.sourceSize, QSize(10000, 10000));
     }
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
+}
+
+TEST_F(PreparePictureTest, RefusesToWriteOverThePaletteFileAlsoThroughAHardLink)
+{
+    ASSERT_TRUE(photoLike().save(path(QStringLiteral("photo.png"))));
+    const QByteArray pieces("0,0,0\n255,255,255\n");
+    writeAll(path(QStringLiteral("pieces.csv")), pieces);
+    ASSERT_EQ(::link(QFile::encodeName(path(QStringLiteral("pieces.csv"))).constData(),
+                  QFile::encodeName(path(QStringLiteral("linked.bmp"))).constData()),
+        0);
+    PrepareOptions options;
+    options.paletteFile = path(QStringLiteral("pieces.csv"));
+    EXPECT_EQ(preparePicture(
+                  path(QStringLiteral("photo.png")), path(QStringLiteral("linked.bmp")), options)
+                  .status,
+        PrepareResult::Status::OutputIsPalette);
+    EXPECT_EQ(readAll(path(QStringLiteral("pieces.csv"))), pieces);
 }

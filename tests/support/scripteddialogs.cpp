@@ -30,6 +30,38 @@ std::optional<QString> ScriptedDialogs::getOpenFileName(
     return takeFront(fileChoices, std::optional<QString>());
 }
 
+std::optional<Dialogs::ChosenFile> ScriptedDialogs::chooseOpenFile(
+    const QString &initialDirectory, const QStringList &filters)
+{
+    lastInitialDirectory = initialDirectory;
+    lastFilters = filters;
+    // The first filter, selected on opening, as the single-filter dialog records it.
+    lastFilterDescription = filters.value(0);
+    const qsizetype open = lastFilterDescription.lastIndexOf(QLatin1Char('('));
+    lastPattern = open < 0
+        ? QString()
+        : lastFilterDescription.mid(open + 1, lastFilterDescription.size() - open - 2);
+    const std::optional<QString> path = takeFront(fileChoices, std::optional<QString>());
+    const int filter = takeFront(filterChoices, 0);
+    if (!path)
+        return std::nullopt;
+    return ChosenFile {*path, filter};
+}
+
+std::optional<QString> ScriptedDialogs::chooseSaveFile(
+    const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
+{
+    lastProposedPath = proposedPath;
+    lastFilterDescription = filter;
+    lastDefaultSuffix = defaultSuffix;
+    return takeFront(saveChoices, std::optional<QString>());
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &, const QString &)
+{
+    return takeFront(colorChoices, std::optional<QColor>());
+}
+
 bool ScriptedDialogs::showPrinter()
 {
     ++printerDialogs;

@@ -1,6 +1,6 @@
 // A dialogs implementation for tests: records every request and answers from
 // queues the test fills. An empty queue answers with the first button, a
-// cancelled file dialog, or an accepted printer dialog.
+// cancelled file or colour dialog, or an accepted printer dialog.
 #pragma once
 
 #include "dialogs.h"
@@ -24,15 +24,28 @@ public:
         const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     std::optional<QString> getOpenFileName(const QString &initialDirectory,
         const QString &filterDescription, const QString &pattern) override;
+    std::optional<ChosenFile> chooseOpenFile(
+        const QString &initialDirectory, const QStringList &filters) override;
+    std::optional<QString> chooseSaveFile(
+        const QString &proposedPath, const QString &filter, const QString &defaultSuffix) override;
+    std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     bool showPrinter() override;
 
     std::deque<Answer> answers;
+    // Answer both open dialogs; chooseOpenFile takes filterChoices' index
+    // alongside, the first filter when that queue is empty.
     std::deque<std::optional<QString>> fileChoices;
+    std::deque<int> filterChoices;
+    std::deque<std::optional<QString>> saveChoices;
+    std::deque<std::optional<QColor>> colorChoices;
     std::deque<bool> printerChoices;
 
     QList<Message> messages;
     QString lastInitialDirectory;
     QString lastFilterDescription;
     QString lastPattern;
+    QStringList lastFilters;
+    QString lastProposedPath;
+    QString lastDefaultSuffix;
     int printerDialogs = 0;
 };

@@ -1,0 +1,344 @@
+#include "frmphoto.h"
+
+#include "dialogs.h"
+#include "failuremessage.h"
+#include "outputfile.h"
+#include "photocommand.h"
+#include "photoframeview.h"
+#include "piececountsview.h"
+#include "waitcursor.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+const QSize ShownSize(2 * prepare::PictureWidth, 2 * prepare::PictureHeight);
+const QString PictureFilter = QStringLiteral("BMPファイル(*.bmp)");
+
+QString failureText(prepare::PrepareResult::Status status, const QString &input,
+    const QString &output = {}, QSize sourceSize = {}, qint64 limit = 0)
+{
+    prepare::PrepareResult result;
+    result.status = status;
+    result.sourceSize = sourceSize;
+    result.limit = limit;
+    return prepare::prepareFailureText(result, input, output, QString());
+}
+
+// Shrunk smoothly, enlarged as sharp blocks.
+QImage fitted(const QImage &image, QSize box)
+{
+    const QSize size = image.size().scaled(box, Qt::KeepAspectRatio);
+    return image.scaled(size, Qt::IgnoreAspectRatio,
+        size.width() < image.width() ? Qt::SmoothTransformation : Qt::FastTransformation);
+}
+
+} // namespace
+
+frmPhoto::frmPhoto(Dialogs &dialogs, PhotoRunner runner)
+    : FormWindow(QStringLiteral("写真から作る"), QSize(680, 658))
+    , m_dialogs(dialogs)
+    , m_runner(std::move(runner))
+{
+    setObjectName(QStringLiteral("frmPhoto"));
+    // One job at a time: a superseded request still waiting is skipped.
+    m_pool.setMaxThreadCount(1);
+    if (!m_runner)
+        m_runner = [this](std::function<PhotoResult()> job) {
+            return QtConcurrent::run(&m_pool, std::move(job));
+        };
+    m_busyTimer.setSingleShot(true);
+    m_busyTimer.setInterval(200);
+    connect(&m_busyTimer, &QTimer::timeout, this, &frmPhoto::busyTimer_Timeout);
+}
+
+frmPhoto::~frmPhoto()
+{
+    m_pool.waitForDone();
+}
+
+bool frmPhoto::openPhoto(const QString &path)
+{
+    WaitCursor wait;
+    const prepare::PictureSource source = prepare::openPictureSource(path);
+    if (source.status != prepare::LoadStatus::Ok) {
+        showFailure(m_dialogs,
+            failureText(
+                prepare::prepareStatus(source.status), path, {}, source.storedSize, source.limit));
+        return false;
+    }
+    prepare::Geometry whole;
+    if (isLoaded())
+        whole.fit = options().geometry.fit;
+    const prepare::DecodedPicture decoded
+        = prepare::decodePicture(source, prepare::decodePlan(source, whole, true));
+    if (decoded.status != prepare::LoadStatus::Ok) {
+        showFailure(m_dialogs, failureText(prepare::prepareStatus(decoded.status), path));
+        return false;
+    }
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_source = source;
+    m_decoded = {decoded};
+    m_shown = {};
+    m_preview = fitted(decoded.image, ShownSize);
+    if (isLoaded())
+        showPhoto();
+    showForm();
+    return true;
+}
+
+void frmPhoto::Form_Load()
+{
+    m_background = qRgb(255, 255, 255);
+    showBackground();
+    m_paletteFile.clear();
+    m_paletteColors.clear();
+    showPalette();
+    lblBusy->hide();
+    showPhoto();
+}
+
+QWidget *frmPhoto::firstFocus() const
+{
+    return cmdSave;
+}
+
+prepare::PrepareOptions frmPhoto::options() const
+{
+    prepare::PrepareOptions options;
+    if (optPad->isChecked())
+        options.geometry.fit = prepare::Fit::Pad;
+    else if (optStretch->isChecked())
+        options.geometry.fit = prepare::Fit::Stretch;
+    options.geometry.background = m_background;
+    // The default frame is what the command line crops without --region.
+    if (options.geometry.fit == prepare::Fit::Crop && !picOriginal->frameIsDefault())
+        options.geometry.region = picOriginal->frame();
+    options.adjustments = {sldBrightness->value(), sldContrast->value(), sldSaturation->value()};
+    options.colors = spnColors->value();
+    options.dither = chkDither->isChecked();
+    options.paletteFile = m_paletteFile;
+    return options;
+}
+
+void frmPhoto::showPhoto()
+{
+    picOriginal->setPhoto(m_preview, m_decoded.constFirst().covered.size());
+    settingsChanged();
+}
+
+void frmPhoto::settingsChanged()
+{
+    txtCommand->setText(prepareCommandLine(options(), m_path, proposedOutput()));
+    txtCommand->setCursorPosition(0);
+    requestResult();
+}
+
+void frmPhoto::optFit_Toggled(QAbstractButton *, bool checked)
+{
+    // The option left is toggled too.
+    if (!checked)
+        return;
+    const bool crop = optCrop->isChecked();
+    picOriginal->setFrameShown(crop);
+    sldZoom->setEnabled(crop);
+    settingsChanged();
+}
+
+void frmPhoto::showBackground()
+{
+    QPixmap swatch(14, 14);
+    swatch.fill(QColor(m_background));
+    cmdBackground->setIcon(swatch);
+}
+
+void frmPhoto::cmdBackground_Click()
+{
+    const auto chosen = m_dialogs.chooseColor(QColor(m_background), QStringLiteral("背景色"));
+    if (!chosen)
+        return;
+    m_background = chosen->rgb();
+    showBackground();
+    settingsChanged();
+}
+
+void frmPhoto::cmdResetAdjustments_Click()
+{
+    for (QSlider *slider : {sldBrightness, sldContrast, sldSaturation})
+        slider->setValue(0);
+}
+
+void frmPhoto::showPalette()
+{
+    lblPalette->setText(m_paletteFile.isEmpty() ? QStringLiteral("使わない（色を自由に選びます）")
+                                                : QStringLiteral("%1（%2色）")
+                                                      .arg(QFileInfo(m_paletteFile).fileName())
+                                                      .arg(m_paletteColors.size()));
+    cmdNoPalette->setEnabled(!m_paletteFile.isEmpty());
+}
+
+void frmPhoto::cmdPalette_Click()
+{
+    const auto chosen = m_dialogs.getOpenFileName(QFileInfo(m_path).absolutePath(),
+        QStringLiteral("パレットファイル(*.gpl *.csv)"), QStringLiteral("*.gpl *.csv"));
+    if (!chosen)
+        return;
+    const PaletteFile palette = readPaletteFile(*chosen);
+    if (palette.status != PaletteFile::Status::Ok) {
+        showFailure(m_dialogs, paletteErrorText(palette, *chosen));
+        return;
+    }
+    m_paletteFile = QFileInfo(*chosen).absoluteFilePath();
+    m_paletteColors.clear();
+    for (const PaletteColor &color : palette.colors)
+        m_paletteColors.append(color.rgb);
+    showPalette();
+    settingsChanged();
+}
+
+void frmPhoto::cmdNoPalette_Click()
+{
+    m_paletteFile.clear();
+    m_paletteColors.clear();
+    showPalette();
+    settingsChanged();
+}
+
+void frmPhoto::requestResult()
+{
+    const prepare::PrepareOptions settings = options();
+    PhotoRequest request;
+    request.generation = ++*m_newest;
+    request.newest = m_newest;
+    request.source = m_source;
+    request.decoded = m_decoded;
+    request.scaledPlan = m_shown.decoded.plan;
+    request.scaledGeometry = m_shown.geometry;
+    request.scaled = m_shown.scaled;
+    request.geometry = settings.geometry;
+    request.adjustments = settings.adjustments;
+    request.reduction = {settings.colors, settings.dither, m_paletteColors};
+    m_pending = m_runner([request] { return computePhoto(request); });
+    if (m_pending.isFinished()) {
+        takeResult(m_pending.result());
+        return;
+    }
+    auto *watcher = new QFutureWatcher<PhotoResult>(this);
+    connect(watcher, &QFutureWatcher<PhotoResult>::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        if (watcher->future().resultCount() > 0)
+            takeResult(watcher->result());
+    });
+    watcher->setFuture(m_pending);
+    if (!m_busyTimer.isActive())
+        m_busyTimer.start();
+}
+
+void frmPhoto::takeResult(const PhotoResult &result)
+{
+    // Results of an earlier load, or superseded while running, are never shown.
+    if (!isLoaded() || result.skipped || result.generation != *m_newest
+        || result.generation == m_shownGeneration)
+        return;
+    m_shownGeneration = result.generation;
+    m_shown = result;
+    m_busyTimer.stop();
+    lblBusy->hide();
+    const auto kept = std::find_if(
+        m_decoded.begin(), m_decoded.end(), [&](const prepare::DecodedPicture &decoded) {
+            return decoded.plan == result.decoded.plan;
+        });
+    if (kept == m_decoded.end() && result.decoded.status == prepare::LoadStatus::Ok)
+        m_decoded = {m_decoded.constFirst(), result.decoded};
+
+    const QImage &picture = result.reduced.picture;
+    if (result.decoded.status != prepare::LoadStatus::Ok || picture.isNull()) {
+        picResult->clear();
+        pieceCounts->setCounts({});
+        lblStats->setText(failureText(result.decoded.status != prepare::LoadStatus::Ok
+                ? prepare::prepareStatus(result.decoded.status)
+                : result.scaled.isNull() ? prepare::PrepareResult::Status::ConversionFailed
+                                         : prepare::PrepareResult::Status::ReductionFailed,
+            m_path));
+        return;
+    }
+    // Each pixel a sharp 2 x 2 block: one piece each.
+    picResult->setPixmap(QPixmap::fromImage(
+        picture.scaled(ShownSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    lblStats->setText(QStringLiteral("色数: %1　平均色差: %2")
+                          .arg(result.reduced.counts.size())
+                          .arg(QString::number(result.reduced.meanDeltaE, 'f', 2)));
+    pieceCounts->setCounts(result.reduced.counts);
+}
+
+void frmPhoto::busyTimer_Timeout()
+{
+    if (isLoaded() && m_shownGeneration != *m_newest)
+        lblBusy->show();
+}
+
+bool frmPhoto::resultIsCurrent()
+{
+    if (m_shownGeneration != *m_newest && m_pending.isValid()) {
+        m_pending.waitForFinished();
+        if (m_pending.resultCount() > 0)
+            takeResult(m_pending.result());
+    }
+    return m_shownGeneration == *m_newest && !m_shown.reduced.picture.isNull();
+}
+
+QString frmPhoto::proposedOutput() const
+{
+    const QFileInfo photo(m_path);
+    return photo.dir().filePath(photo.completeBaseName() + QStringLiteral(".bmp"));
+}
+
+bool frmPhoto::refuseOutput(const QString &path)
+{
+    prepare::PrepareResult::Status refusal = prepare::PrepareResult::Status::Done;
+    if (namesSameFile(m_path, path))
+        refusal = prepare::PrepareResult::Status::OutputIsInput;
+    else if (!m_paletteFile.isEmpty() && namesSameFile(m_paletteFile, path))
+        refusal = prepare::PrepareResult::Status::OutputIsPalette;
+    if (refusal == prepare::PrepareResult::Status::Done)
+        return false;
+    showFailure(m_dialogs, failureText(refusal, m_path, path));
+    return true;
+}
+
+void frmPhoto::cmdSave_Click()
+{
+    if (!resultIsCurrent())
+        return;
+    const QImage picture = m_shown.reduced.picture;
+    const auto chosen
+        = m_dialogs.chooseSaveFile(proposedOutput(), PictureFilter, QStringLiteral("bmp"));
+    if (!chosen || refuseOutput(*chosen))
+        return;
+    const prepare::PrepareResult::Status written = prepare::writePreparedPicture(picture, *chosen);
+    if (written != prepare::PrepareResult::Status::Done) {
+        showFailure(m_dialogs,
+            outputFailureText(
+                failureText(written, m_path, *chosen), QFileInfo(*chosen).absolutePath()));
+        return;
+    }
+    unloadForm();
+    emit pictureSaved(*chosen);
+}
+
+void frmPhoto::cmdClose_Click()
+{
+    unloadForm();
+}

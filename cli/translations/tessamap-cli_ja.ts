@@ -1,0 +1,278 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>export</name>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>A 160x120, 24-bit BMP picture.</source>
+        <translation>160×120、24bit の BMP 画像。</translation>
+    </message>
+    <message>
+        <source>Write into &lt;folder&gt;, which must exist (default: the picture&apos;s folder).</source>
+        <translation>&lt;folder&gt; に書き出します。そのフォルダーが
+あらかじめ必要です（既定: 画像のフォルダー）。</translation>
+    </message>
+    <message>
+        <source>PixelColorNumber.csv, ColorData.csv and ColorCount.csv.</source>
+        <translation>PixelColorNumber.csv、ColorData.csv、ColorCount.csv。</translation>
+    </message>
+    <message>
+        <source>The colour sample sheet, ColorSample.pdf.</source>
+        <translation>色見本、ColorSample.pdf。</translation>
+    </message>
+    <message>
+        <source>All 192 matrix pages, ColorMatrixAll.pdf.</source>
+        <translation>色番号表の全 192 ページ、ColorMatrixAll.pdf。</translation>
+    </message>
+    <message>
+        <source>One matrix page, e.g. C7 (letter A-P, number 1-12), as ColorMatrix_C7.pdf.</source>
+        <translation>色番号表の 1 ページ。例えば C7（文字 A～P、数 1～12）を
+ColorMatrix_C7.pdf として。</translation>
+    </message>
+    <message>
+        <source>The overview for laying the picture as a group, ColorMatrixOverview.pdf: a colour map of all blocks, then the pieces each block needs.</source>
+        <translation>みんなで並べるための一覧、ColorMatrixOverview.pdf:
+全ブロックの色の地図と、ブロックごとに必要なピース。</translation>
+    </message>
+    <message>
+        <source>Writes what the colour and matrix windows write for the picture: the three CSV
+files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages
+(ColorMatrixAll.pdf). The options choose some of them; without one, all are
+written. Existing files of the same names are replaced only once the new file
+is complete.
+
+Exit status:
+  0  done
+  1  usage error
+  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
+     written), or the matrix prints were refused because the top-left
+     block holds a pixel without a colour number (the other outputs
+     are still written)
+  3  the picture or the palette file is unreadable or broken; nothing is
+     written
+  4  an output could not be written (wins over 2)</source>
+        <translation>「使用色数のカウント」と「色番号表」の画面が書き出すものを、その画像に
+ついて書き出します: 3 つの CSV ファイル、色見本（ColorSample.pdf）、
+色番号表の全 192 ページ（ColorMatrixAll.pdf）。オプションでその一部を
+選べます。どれも指定しなければ、すべて書き出します。同じ名前のファイルが
+あれば、新しいファイルができあがってから置き換えます。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り
+  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
+     または、左上のブロックに色番号のない画素があるため、色番号表の
+     印刷を拒否しました（ほかのものは書き出します）
+  3  画像またはパレットファイルを読めないか、壊れています。何も
+     書き出しません
+  4  書き出せないものがありました（2 より優先）</translation>
+    </message>
+    <message>
+        <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]). A wrong palette line stops with status 3.</source>
+        <translation>--overview の一覧の初めに、全色の凡例を付けます。
+各色には、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）で RGB の値がまったく同じ色の名前を付けます。
+パレットの行が誤っていれば、終了ステータス 3 で
+止まります。</translation>
+    </message>
+</context>
+<context>
+    <name>list</name>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>A 160x120, 24-bit BMP picture.</source>
+        <translation>160×120、24bit の BMP 画像。</translation>
+    </message>
+    <message>
+        <source>Print the picture, its colours and their counts as JSON.</source>
+        <translation>画像のパス、その色と枚数を JSON で表示します。</translation>
+    </message>
+    <message>
+        <source>Print the pieces of each 10x10 block instead, one line per block in print order: &quot;H 6  22×19  25×17&quot; (colour 22 nineteen times ...; 0 counts cells without a colour number). With --json, adds &quot;blocks&quot;.</source>
+        <translation>代わりに、10×10 のブロックごとに必要なピースを、
+印刷の順に 1 ブロック 1 行で表示します: &quot;H 6  22×19  25×17&quot;
+（色 22 が 19 枚…。0 は色番号のないマスの数）。
+--json と一緒に使うと &quot;blocks&quot; を加えます。</translation>
+    </message>
+    <message>
+        <source>Prints how many pieces of each colour the picture needs, one line per
+colour number.
+
+Exit status:
+  0  done
+  1  usage error
+  2  refused: the picture is not a 24-bit 160x120 BMP
+  3  the picture or the palette file is unreadable or broken</source>
+        <translation>その画像に必要なピースの数を、色番号ごとに 1 行で表示します。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り
+  2  拒否: 24bit、160×120 の BMP 画像ではありません
+  3  画像またはパレットファイルを読めないか、壊れています</translation>
+    </message>
+    <message>
+        <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]); with --json, adds &quot;name&quot;. A wrong palette line stops with status 3.</source>
+        <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）で RGB の値がまったく同じ色の名前を付けます。
+--json では &quot;name&quot; を加えます。パレットの行が誤って
+いれば、終了ステータス 3 で止まります。</translation>
+    </message>
+</context>
+<context>
+    <name>prepare</name>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>The picture to prepare.</source>
+        <translation>元の画像。</translation>
+    </message>
+    <message>
+        <source>The BMP file to write, its name ending in .bmp; an existing file is replaced once the new one is complete.</source>
+        <translation>書き出す BMP ファイル。名前は .bmp で終わること。
+同じ名前のファイルがあれば、新しいファイルが
+できあがってから置き換えます。</translation>
+    </message>
+    <message>
+        <source>At most &lt;n&gt; colours, 1 to 32 (default 32).</source>
+        <translation>最大 &lt;n&gt; 色、1 から 32（既定 32）。</translation>
+    </message>
+    <message>
+        <source>Mix colours by error diffusion (Floyd-Steinberg). Off by default: scattered single pieces are harder to lay.</source>
+        <translation>誤差拡散（Floyd–Steinberg）で色を混ぜます。
+既定ではオフ: 散らばった 1 枚ずつのピースは
+並べにくいため。</translation>
+    </message>
+    <message>
+        <source>crop: fill 160x120 and keep the middle (default); pad: the whole picture, the rest in the background colour; stretch: ignore the aspect ratio.</source>
+        <translation>crop: 160×120 いっぱいにして中央を残す（既定）。
+pad: 画像全体を入れ、残りは背景色。
+stretch: 縦横比を無視する。</translation>
+    </message>
+    <message>
+        <source>Colour under transparent parts and around a padded picture, RRGGBB (default FFFFFF, white).</source>
+        <translation>透明な部分の下と、pad で余った周りの色、RRGGBB
+（既定 FFFFFF、白）。</translation>
+    </message>
+    <message>
+        <source>Use only colours of &lt;file&gt;, the best &lt;n&gt; of them: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour used with its number and name.</source>
+        <translation>&lt;file&gt; の色だけを使い、その中から最もよい &lt;n&gt; 色を
+選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
+CSV 行、UTF-8 または Shift-JIS。使った色を番号と
+名前付きで表示します。</translation>
+    </message>
+    <message>
+        <source>Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,
+AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,
+24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
+AVIF by their own rotation and mirror), scaled in linear light and
+reduced with libimagequant; with --palette its colours are taken from the
+colours of your pieces. Prints the number of colours and the mean CIEDE2000
+colour difference from the scaled picture (with --dither, after a blur of
+one pixel, as the mosaic looks from a step back).
+
+Exit status:
+  0  done
+  1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the
+     palette file (directly or through a link), when --region does not lie
+     inside the picture, an option value is empty, or a name is not UTF-8
+  2  refused: the picture&apos;s header claims more than 50 megapixels (30 at
+     16 bits a channel), or a JPEG has more than 100 scans
+  3  the picture or the palette file is unusable: missing, unreadable, empty,
+     truncated or in a format Qt cannot read, too large to convert, a palette
+     line is wrong (reported with its line number), or the palette file is
+     over 1 MiB or has over 1,024 colours
+  4  the output could not be written or is not a regular file, or standard
+     output could not be written
+Nothing is written unless the exit status is 0.</source>
+        <translation>Qt か libheif が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、
+AVIF など）からでも、Tessamap で使える画像を作ります: 160×120 画素、
+最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
+それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
+libimagequant で減色します。--palette では、手持ちのピースの色から色を
+選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
+（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT か
+     パレットファイルと同じファイルのとき（直接またはリンクで）、--region が
+     画像の中に収まらないとき、オプションの値が空のとき、名前が UTF-8 で
+     ないときも
+  2  拒否: 画像のヘッダーが 5000 万画素（1 チャンネル 16bit では 3000 万画素）
+     より大きいと書いているか、JPEG のスキャンが 100 個を超えています
+  3  画像またはパレットファイルが使えません: 見つからない、読めない、
+     空、途中で切れている、Qt が読めない形式、大きすぎて変換できない、
+     パレットの行の誤り（行番号を表示します）、またはパレットファイルが
+     1 MiB か 1,024 色を超えています
+  4  書き出せませんでした（出力先が通常のファイルでないとき、標準出力に
+     書き込めないときも）
+終了ステータスが 0 でなければ、何も書き出しません。</translation>
+    </message>
+    <message>
+        <source>Use only the part of the upright picture at X,Y (its top-left pixel) of W x H pixels; with crop, its middle in 4:3 (default: the whole picture).</source>
+        <translation>正しい向きにした画像の、X,Y（左上の画素）から
+幅 W、高さ H 画素の部分だけを使います。crop では
+その中央の 4:3（既定: 画像全体）。</translation>
+    </message>
+    <message>
+        <source>Brightness, -100 to 100 (default 0): adds n/2 to CIELAB L*.</source>
+        <translation>明るさ、-100 から 100（既定 0）: CIELAB の L* に
+n/2 を足します。</translation>
+    </message>
+    <message>
+        <source>Contrast, -100 to 100 (default 0): L* - 50 times (1 + n/100).</source>
+        <translation>コントラスト、-100 から 100（既定 0）: L* − 50 を
+(1 + n/100) 倍にします。</translation>
+    </message>
+    <message>
+        <source>Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100).</source>
+        <translation>彩度、-100 から 100（既定 0）: a* と b* を
+(1 + n/100) 倍にします。</translation>
+    </message>
+</context>
+<context>
+    <name>tessamap-cli</name>
+    <message>
+        <source>Show this help.</source>
+        <translation>このヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Show the version and licence.</source>
+        <translation>バージョンとライセンスを表示します。</translation>
+    </message>
+    <message>
+        <source>Usage: tessamap-cli COMMAND [options]
+Tessamap without a window: the analysis, CSV files and PDF prints of a
+160x120, 24-bit BMP picture, and such a picture made from any photo.
+
+Commands:
+  prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture
+  export PICTURE            write the CSV files and the PDF prints
+  list PICTURE              print the pieces needed for each colour
+
+&apos;tessamap-cli COMMAND --help&apos; describes a command, its options and its
+exit status.</source>
+        <translation>使い方: tessamap-cli コマンド [オプション]
+画面を使わない Tessamap: 160×120、24bit の BMP 画像を分析し、CSV ファイルと
+PDF の印刷物を作ります。どんな写真からでも、そのような画像を作ります。
+
+コマンド:
+  prepare INPUT OUTPUT.bmp  どんな画像からでも Tessamap の画像を作る
+  export PICTURE            CSV ファイルと PDF の印刷物を書き出す
+  list PICTURE              色ごとに必要なピースの数を表示する
+
+「tessamap-cli コマンド --help」で、そのコマンドの説明、オプション、
+終了ステータスを表示します。</translation>
+    </message>
+</context>
+</TS>

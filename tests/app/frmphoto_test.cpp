@@ -1,0 +1,396 @@
+#include "clirun.h"
+#include "photocommand.h"
+#include "photoframeview.h"
+#include "windowfixture.h"
+
+#include <QCheckBox>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QPromise>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <QtEndian>
+#include <cmath>
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// Smooth hues with fine ripples, in 16:9: a crop keeps only its middle.
+QImage photoLike(int width = 480, int height = 270)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                qRgb(x * 255 / width, y * 255 / height,
+                    int(127 + 120 * std::sin(x * 0.11) * std::cos(y * 0.07))));
+    return image;
+}
+
+// Files written while it lives fail beyond `bytes`, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit {bytes, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_previous {};
+    void (*m_handler)(int) = nullptr;
+};
+
+class PhotoWindowTest : public WindowFixture
+{
+protected:
+    QString savePhoto(const QString &name = QStringLiteral("photo.jpg"))
+    {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(photoLike().save(path, nullptr, 90));
+        return path;
+    }
+    template<typename T> T *photoControl(const QString &name) { return control<T>(photo, name); }
+    QString command() { return photoControl<QLineEdit>("txtCommand")->text(); }
+    QString stats() { return text(photo, "lblStats"); }
+    // Saves through the window's button and the scripted save dialog.
+    void save(const QString &path)
+    {
+        dialogs.saveChoices.push_back(path);
+        button(photo, "cmdSave")->click();
+    }
+    void choosePhoto(const QString &path)
+    {
+        dialogs.filterChoices.push_back(1);
+        choose(path);
+    }
+    void sendMouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+    {
+        QWidget *view = photoControl<QWidget>("picOriginal");
+        QMouseEvent event(type, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::LeftButton,
+            buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &event);
+    }
+};
+
+const QString FilePlaceholder = QStringLiteral("ここにファイル名が表示されます。");
+
+} // namespace
+
+TEST_F(PhotoWindowTest, TheFilterChosenDecidesTheRoadAndThePhotoRoadLeavesTheMainWindowAlone)
+{
+    mainWindow.showForm();
+    QDir(folder.path()).mkdir("photos");
+    const QString bmp = savePicture(TestPicture(), "photos/picture.bmp");
+    const QString jpeg = savePhoto("photos/photo.jpg");
+    const QString start = QDir::currentPath();
+
+    for (const QString &path : {bmp, jpeg}) {
+        photo.unloadForm();
+        choosePhoto(path);
+        EXPECT_TRUE(photo.isLoaded()) << path.toStdString();
+        EXPECT_EQ(photo.windowTitle(), QStringLiteral("写真から作る"));
+        EXPECT_TRUE(command().contains(path)) << command().toStdString();
+        EXPECT_TRUE(model.strFileName.isEmpty());
+        EXPECT_EQ(text(mainWindow, "lblFileName"), FilePlaceholder);
+        EXPECT_EQ(QDir::currentPath(), start);
+        EXPECT_FALSE(button(mainWindow, "cmdCountColor")->isEnabled());
+    }
+    EXPECT_EQ(dialogs.lastFilters,
+        QStringList({"BMPファイル(*.bmp)",
+            "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff)"}));
+
+    photo.unloadForm();
+    for (const QString &path : {jpeg, bmp}) {
+        choose(path);
+        EXPECT_FALSE(photo.isLoaded());
+        EXPECT_EQ(model.strFileName, path);
+        EXPECT_EQ(text(mainWindow, "lblFileName"), path);
+    }
+    EXPECT_TRUE(button(mainWindow, "cmdCountColor")->isEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(PhotoWindowTest, SavesTheBytesOfTheCommandItShowsAndHandsThePictureToTheMainWindow)
+{
+    mainWindow.showForm();
+    const QString jpeg = savePhoto();
+    const QString palette = folder.filePath("pieces.csv");
+    QFile pieces(palette);
+    ASSERT_TRUE(pieces.open(QIODevice::WriteOnly));
+    pieces.write("0,0,0,黒\n255,255,255,白\n200,30,30,赤\n30,160,60,緑\n40,60,200,青\n");
+    pieces.close();
+
+    struct Case
+    {
+        const char *name;
+        std::function<void()> set;
+        QString inCommand;
+    };
+    const Case cases[] = {
+        {"defaults", [] {}, QStringLiteral("tessamap-cli prepare ") + jpeg},
+        {"pad",
+            [&] {
+                photoControl<QSpinBox>("spnColors")->setValue(12);
+                photoControl<QRadioButton>("optPad")->setChecked(true);
+                dialogs.colorChoices.push_back(QColor(0, 0, 255));
+                button(photo, "cmdBackground")->click();
+            },
+            QStringLiteral("--colors 12 --fit pad --background 0000FF")},
+        {"region",
+            [&] {
+                photoControl<QSlider>("sldZoom")->setValue(200);
+                sendMouse(QEvent::MouseButtonPress, {160, 120}, Qt::LeftButton);
+                sendMouse(QEvent::MouseMove, {120, 100}, Qt::LeftButton);
+                sendMouse(QEvent::MouseButtonRelease, {120, 100}, Qt::NoButton);
+                QWheelEvent wheel(QPointF(120, 100), QPointF(), {}, {0, 120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(photoControl<QWidget>("picOriginal"), &wheel);
+                EXPECT_EQ(photoControl<QSlider>("sldZoom")->value(), 225);
+            },
+            QStringLiteral("--region ")},
+        {"adjustments",
+            [&] {
+                photoControl<QSlider>("sldBrightness")->setValue(20);
+                photoControl<QSlider>("sldContrast")->setValue(-30);
+                photoControl<QSlider>("sldSaturation")->setValue(45);
+            },
+            QStringLiteral("--brightness 20 --contrast -30 --saturation 45")},
+        {"palette",
+            [&] {
+                dialogs.fileChoices.push_back(palette);
+                button(photo, "cmdPalette")->click();
+                EXPECT_EQ(text(photo, "lblPalette"), QStringLiteral("pieces.csv（5色）"));
+                photoControl<QCheckBox>("chkDither")->setChecked(true);
+            },
+            QStringLiteral("--dither --palette ") + palette},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(photo.openPhoto(jpeg));
+        c.set();
+        const QString shown = command();
+        EXPECT_TRUE(shown.contains(c.inCommand)) << shown.toStdString();
+        EXPECT_TRUE(stats().startsWith(QStringLiteral("色数: "))) << stats().toStdString();
+
+        const QString saved = folder.filePath(QStringLiteral("window-%1.bmp").arg(c.name));
+        save(saved);
+        EXPECT_FALSE(photo.isLoaded());
+        EXPECT_EQ(model.strFileName, saved);
+        EXPECT_EQ(text(mainWindow, "lblFileName"), saved);
+
+        QStringList arguments = shown.split(QLatin1Char(' '));
+        ASSERT_EQ(arguments.takeFirst(), QStringLiteral("tessamap-cli"));
+        ASSERT_EQ(arguments.last(), folder.filePath("photo.bmp"));
+        arguments.last() = folder.filePath("cli.bmp");
+        const CliRun run = runCli(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(fileBytes(saved), fileBytes(folder.filePath("cli.bmp")));
+    }
+    EXPECT_TRUE(button(mainWindow, "cmdCountColor")->isEnabled());
+    EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
+}
+
+TEST(PhotoCommandTest, QuotesNamesForTheShellOnlyWhereNeeded)
+{
+    prepare::PrepareOptions options;
+    options.adjustments.contrast = -30;
+    EXPECT_EQ(prepareCommandLine(options, "/tmp/作品 集/it's.jpg", "/tmp/out.bmp"),
+        QStringLiteral("tessamap-cli prepare --contrast -30 '/tmp/作品 集/it'\\''s.jpg' "
+                       "/tmp/out.bmp"));
+}
+
+TEST_F(PhotoWindowTest, EnterInTheColourCountSavesUnderThePhotosName)
+{
+    ASSERT_TRUE(photo.openPhoto(savePhoto()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&photo));
+    QTest::keyClick(photoControl<QSpinBox>("spnColors"), Qt::Key_Return);
+    EXPECT_EQ(dialogs.lastProposedPath, folder.filePath("photo.bmp"));
+    EXPECT_EQ(dialogs.lastDefaultSuffix, QStringLiteral("bmp"));
+    EXPECT_EQ(dialogs.lastFilterDescription, QStringLiteral("BMPファイル(*.bmp)"));
+    // The dialog was cancelled: the window stays.
+    EXPECT_TRUE(photo.isLoaded());
+}
+
+TEST_F(PhotoWindowTest, RefusesToSaveOntoThePhotoAndKeepsAnEarlierFileWhenTheWriteFails)
+{
+    const QString jpeg = savePhoto();
+    const QByteArray photoBytes = fileBytes(jpeg);
+    ASSERT_TRUE(photo.openPhoto(jpeg));
+    const QString hardLink = folder.filePath("same.bmp");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(jpeg).constData(), QFile::encodeName(hardLink).constData()), 0);
+    for (const QString &target : {jpeg, hardLink}) {
+        save(target);
+        ASSERT_FALSE(dialogs.messages.isEmpty());
+        EXPECT_EQ(dialogs.messages.takeLast().text,
+            QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\n")
+                + target);
+    }
+    EXPECT_EQ(fileBytes(jpeg), photoBytes);
+
+    const QString earlier = folder.filePath("earlier.bmp");
+    QFile file(earlier);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("an earlier file");
+    file.close();
+    {
+        const FileSizeLimit limit(1000);
+        save(earlier);
+    }
+    EXPECT_EQ(fileBytes(earlier), QByteArray("an earlier file"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(earlier))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(photo.isLoaded());
+    EXPECT_TRUE(model.strFileName.isEmpty());
+
+    // Saved with the main window closed, the picture opens it again.
+    save(earlier);
+    EXPECT_FALSE(photo.isLoaded());
+    EXPECT_TRUE(mainWindow.isLoaded());
+    EXPECT_EQ(model.strFileName, earlier);
+    EXPECT_EQ(QFileInfo(earlier).size(), 57654);
+}
+
+TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)
+{
+    mainWindow.showForm();
+    const QByteArray huge = bmpHeaderBytes({.width = 10000, .height = 10000}, 54);
+    const auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const struct
+    {
+        QString path;
+        QString message;
+    } cases[] = {
+        {folder.filePath("missing.jpg"), QStringLiteral("画像ファイルを開けません。")},
+        {folder.path(), QStringLiteral("画像ファイルを開けません。")},
+        {write("empty.jpg", {}),
+            QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。")},
+        {write("garbage.jpg", "\xff\xd8\xff not really a JPEG"),
+            QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。")},
+        {write("huge.bmp", huge),
+            QStringLiteral("画像が大きすぎます（10000×10000ドット。5000万画素まで扱えます）。")},
+    };
+    const QString good = savePhoto();
+    for (const bool opened : {false, true}) {
+        if (opened) {
+            ASSERT_TRUE(photo.openPhoto(good));
+        }
+        for (const auto &c : cases) {
+            choosePhoto(c.path);
+            EXPECT_EQ(photo.isLoaded(), opened);
+            ASSERT_FALSE(dialogs.messages.isEmpty());
+            EXPECT_EQ(dialogs.messages.takeLast().text, c.message + "\n" + c.path);
+            if (opened) {
+                EXPECT_TRUE(command().contains(good));
+            }
+            EXPECT_TRUE(model.strFileName.isEmpty());
+            EXPECT_EQ(text(mainWindow, "lblFileName"), FilePlaceholder);
+        }
+    }
+
+    // A wrong palette line gets the command line's message and changes nothing.
+    const QString shownPalette = text(photo, "lblPalette");
+    dialogs.fileChoices.push_back(write("bad.csv", "1,2,3\n4,5,six\n"));
+    button(photo, "cmdPalette")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(folder.filePath("bad.csv")));
+    EXPECT_EQ(text(photo, "lblPalette"), shownPalette);
+    EXPECT_FALSE(command().contains("--palette"));
+}
+
+TEST_F(PhotoWindowTest, OpeningAnotherPhotoOfTheSameSizeShowsThatPhoto)
+{
+    const QString first = savePhoto("first.png");
+    QImage inverted = photoLike();
+    inverted.invertPixels();
+    const QString second = folder.filePath("second.png");
+    ASSERT_TRUE(inverted.save(second));
+    const auto shown = [&] { return control(photo, "picResult")->pixmap().toImage(); };
+    ASSERT_TRUE(photo.openPhoto(first));
+    const QImage ofFirst = shown();
+    ASSERT_TRUE(photo.openPhoto(second));
+    EXPECT_NE(shown(), ofFirst);
+    ASSERT_TRUE(photo.openPhoto(first));
+    EXPECT_EQ(shown(), ofFirst);
+}
+
+// A runner that keeps each job until the test answers it.
+class HeldJobs
+{
+public:
+    PhotoRunner runner()
+    {
+        return [this](std::function<PhotoResult()> job) {
+            auto held = std::make_shared<Held>();
+            held->job = std::move(job);
+            held->promise.start();
+            m_held.push_back(held);
+            return held->promise.future();
+        };
+    }
+    size_t count() const { return m_held.size(); }
+    // Runs job k now; its answer comes with answer(k).
+    void run(size_t k) { m_held[k]->result = m_held[k]->job(); }
+    void answer(size_t k)
+    {
+        m_held[k]->promise.addResult(m_held[k]->result);
+        m_held[k]->promise.finish();
+        QCoreApplication::processEvents();
+    }
+
+private:
+    struct Held
+    {
+        std::function<PhotoResult()> job;
+        PhotoResult result;
+        QPromise<PhotoResult> promise;
+    };
+    std::vector<std::shared_ptr<Held>> m_held;
+};
+
+TEST_F(PhotoWindowTest, AnOlderResultAnsweredAfterANewerOneIsNeverShown)
+{
+    HeldJobs jobs;
+    frmPhoto window(dialogs, jobs.runner());
+    ASSERT_TRUE(window.openPhoto(savePhoto()));
+    auto *colors = control<QSpinBox>(window, "spnColors");
+    auto *busy = control(window, "lblBusy");
+    ASSERT_EQ(jobs.count(), 1u);
+    jobs.run(0); // started with 32 colours, still running
+    colors->setValue(2);
+    ASSERT_EQ(jobs.count(), 2u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return busy->isVisible(); }, 5000));
+
+    jobs.run(1);
+    jobs.answer(1);
+    EXPECT_FALSE(busy->isVisible());
+    const QString newest = text(window, "lblStats");
+    EXPECT_TRUE(newest.startsWith(QStringLiteral("色数: 2　平均色差: "))) << newest.toStdString();
+    const QImage shown = control(window, "picResult")->pixmap().toImage();
+
+    jobs.answer(0);
+    EXPECT_EQ(text(window, "lblStats"), newest);
+    EXPECT_EQ(control(window, "picResult")->pixmap().toImage(), shown);
+    window.close();
+}
