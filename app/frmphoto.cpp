@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "failuremessage.h"
+#include "outputfile.h"
 #include "photocommand.h"
 #include "photoframeview.h"
 #include "piececountsview.h"
@@ -27,11 +28,12 @@ const QSize ShownSize(2 * prepare::PictureWidth, 2 * prepare::PictureHeight);
 const QString PictureFilter = QStringLiteral("BMPファイル(*.bmp)");
 
 QString failureText(prepare::PrepareResult::Status status, const QString &input,
-    const QString &output = {}, QSize sourceSize = {})
+    const QString &output = {}, QSize sourceSize = {}, qint64 limit = 0)
 {
     prepare::PrepareResult result;
     result.status = status;
     result.sourceSize = sourceSize;
+    result.limit = limit;
     return prepare::prepareFailureText(result, input, output, QString());
 }
 
@@ -73,7 +75,8 @@ bool frmPhoto::openPhoto(const QString &path)
     const prepare::PictureSource source = prepare::openPictureSource(path);
     if (source.status != prepare::LoadStatus::Ok) {
         showFailure(m_dialogs,
-            failureText(prepare::prepareStatus(source.status), path, {}, source.storedSize));
+            failureText(
+                prepare::prepareStatus(source.status), path, {}, source.storedSize, source.limit));
         return false;
     }
     prepare::Geometry whole;
@@ -264,9 +267,10 @@ void frmPhoto::takeResult(const PhotoResult &result)
     if (result.decoded.status != prepare::LoadStatus::Ok || picture.isNull()) {
         picResult->clear();
         pieceCounts->setCounts({});
-        lblStats->setText(failureText(result.decoded.status == prepare::LoadStatus::Ok
-                ? prepare::PrepareResult::Status::ReductionFailed
-                : prepare::prepareStatus(result.decoded.status),
+        lblStats->setText(failureText(result.decoded.status != prepare::LoadStatus::Ok
+                ? prepare::prepareStatus(result.decoded.status)
+                : result.scaled.isNull() ? prepare::PrepareResult::Status::ConversionFailed
+                                         : prepare::PrepareResult::Status::ReductionFailed,
             m_path));
         return;
     }
@@ -304,9 +308,9 @@ QString frmPhoto::proposedOutput() const
 bool frmPhoto::refuseOutput(const QString &path)
 {
     prepare::PrepareResult::Status refusal = prepare::PrepareResult::Status::Done;
-    if (prepare::namesSameFile(m_path, path))
+    if (namesSameFile(m_path, path))
         refusal = prepare::PrepareResult::Status::OutputIsInput;
-    else if (!m_paletteFile.isEmpty() && prepare::namesSameFile(m_paletteFile, path))
+    else if (!m_paletteFile.isEmpty() && namesSameFile(m_paletteFile, path))
         refusal = prepare::PrepareResult::Status::OutputIsPalette;
     if (refusal == prepare::PrepareResult::Status::Done)
         return false;

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,12 +23,28 @@ bool installTranslation(
 
 void ignoreQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
-void write(std::FILE *stream, QString text)
+bool write(std::FILE *stream, QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    std::fputs(text.toUtf8().constData(), stream);
+    return std::fputs(text.toUtf8().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+int usageError(const QString &text)
+{
+    printMessage(text + QStringLiteral("\n使い方は --help で表示されます。"));
+    return ExitUsage;
+}
+
+// An option given as --out "" would silently mean the working folder, or nothing.
+std::optional<QString> optionWithEmptyValue(const QCommandLineParser &parser)
+{
+    for (const QString &name : parser.optionNames()) {
+        if (parser.values(name).contains(QString()))
+            return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -41,9 +59,12 @@ void printMessage(const QString &text)
     write(stderr, text);
 }
 
-void printOutput(const QString &text)
+int printOutput(const QString &text)
 {
-    write(stdout, text);
+    if (write(stdout, text))
+        return ExitDone;
+    printMessage(QStringLiteral("標準出力に書き込めません。"));
+    return ExitWriteFailed;
 }
 
 QString versionText()
@@ -82,24 +103,24 @@ std::optional<int> parseCommandLine(
         QCoreApplication::translate("tessamap-cli", "Show the version and licence."));
     parser.addOptions({help, version});
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(arguments)) {
-        printMessage(parser.errorText() + QStringLiteral("\n使い方は --help で表示されます。"));
-        return ExitUsage;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QFile::decodeName(argv[i]);
+        if (QFile::encodeName(arguments.last()) != argv[i]) {
+            return usageError(
+                QStringLiteral("UTF-8 ではない文字を含む引数は扱えません（ファイル名は UTF-8 で"
+                               "指定してください）。\n")
+                + arguments.last());
+        }
     }
-    if (parser.isSet(help)) {
-        printOutput(parser.helpText());
-        return ExitDone;
-    }
-    if (parser.isSet(version)) {
-        printOutput(versionText());
-        return ExitDone;
-    }
-    if (parser.positionalArguments().size() != positionalCount) {
-        printMessage(
-            QStringLiteral("引数の数が正しくありません。\n使い方は --help で表示されます。"));
-        return ExitUsage;
-    }
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (const auto empty = optionWithEmptyValue(parser))
+        return usageError(QStringLiteral("%1 の値が空です。").arg(*empty));
+    if (parser.isSet(help))
+        return printOutput(parser.helpText());
+    if (parser.isSet(version))
+        return printOutput(versionText());
+    if (parser.positionalArguments().size() != positionalCount)
+        return usageError(QStringLiteral("引数の数が正しくありません。"));
     return std::nullopt;
 }

@@ -21,10 +21,13 @@ enum ExitCode {
 // standard error, where only our messages belong.
 void silenceQtMessages();
 
-// A message on standard error, UTF-8, with LF line ends.
+// A message on standard error, UTF-8, with LF line ends. A message that
+// cannot be written leaves the exit status as it was.
 void printMessage(const QString &text);
-// Data on standard output, UTF-8, with LF line ends.
-void printOutput(const QString &text);
+// Data on standard output, UTF-8, with LF line ends: ExitDone, or
+// ExitWriteFailed after a message when standard output does not take it all
+// (a full disk, a closed pipe).
+[[nodiscard]] int printOutput(const QString &text);
 
 // The text of --version: program, version and licence.
 QString versionText();
@@ -38,7 +41,9 @@ std::unique_ptr<QCoreApplication> createCommandApplication();
 
 // Parses the arguments of one subcommand (argv[1] is the command word, kept as
 // the first positional argument). Returns an exit code when the run ends here:
-// after --help or --version, or on a usage error, which it reports. The
-// command's application object must exist already.
+// after --help or --version, or on a usage error, which it reports: also an
+// argument that is not UTF-8 (Qt would turn it into another file name) and an
+// option given an empty value. The command's application object must exist
+// already.
 std::optional<int> parseCommandLine(
     QCommandLineParser &parser, int argc, char *argv[], int positionalCount);

@@ -102,11 +102,10 @@ int runList(int argc, char *argv[])
         QJsonObject object = analysisJson(path, model, colorMax, names);
         if (parser.isSet(blocks))
             object.insert(QStringLiteral("blocks"), blockCountJson(model));
-        printOutput(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
-    } else if (parser.isSet(blocks)) {
-        printOutput(blockCountList(model));
-    } else {
-        printOutput(pieceCountList(model, colorMax, names));
+        return printOutput(
+            QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
     }
-    return ExitDone;
+    if (parser.isSet(blocks))
+        return printOutput(blockCountList(model));
+    return printOutput(pieceCountList(model, colorMax, names));
 }

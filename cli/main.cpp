@@ -48,13 +48,10 @@ int main(int argc, char *argv[])
     }
     if (isOneOf(command, {"--help", "-h", "-?"})) {
         const auto application = createCommandApplication();
-        printOutput(overviewHelp());
-        return ExitDone;
+        return printOutput(overviewHelp());
     }
-    if (isOneOf(command, {"--version", "-v"})) {
-        printOutput(versionText());
-        return ExitDone;
-    }
+    if (isOneOf(command, {"--version", "-v"}))
+        return printOutput(versionText());
     if (command[0] == '-') {
         printMessage(
             QStringLiteral("オプションはコマンド（prepare、export、list）の後に指定してください: ")

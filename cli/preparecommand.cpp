@@ -72,9 +72,11 @@ int exitCode(prepare::PrepareResult::Status status)
     case Status::RegionOutside:
         return ExitUsage;
     case Status::TooLarge:
+    case Status::TooManyScans:
         return ExitRefused;
     case Status::CannotOpen:
     case Status::Unreadable:
+    case Status::ConversionFailed:
     case Status::NoDecoder:
     case Status::PaletteUnusable:
     case Status::ReductionFailed:
@@ -137,13 +139,16 @@ int runPrepare(int argc, char *argv[])
         "Exit status:\n"
         "  0  done\n"
         "  1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the\n"
-        "     palette file (directly or through a link), or when --region does not\n"
-        "     lie inside the picture\n"
-        "  2  refused: the picture's header claims more than 50 megapixels\n"
+        "     palette file (directly or through a link), when --region does not lie\n"
+        "     inside the picture, an option value is empty, or a name is not UTF-8\n"
+        "  2  refused: the picture's header claims more than 50 megapixels (30 at\n"
+        "     16 bits a channel), or a JPEG has more than 100 scans\n"
         "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
-        "     truncated or in a format Qt cannot read, or a palette line is wrong\n"
-        "     (reported with its line number)\n"
-        "  4  the output could not be written\n"
+        "     truncated or in a format Qt cannot read, too large to convert, a palette\n"
+        "     line is wrong (reported with its line number), or the palette file is\n"
+        "     over 1 MiB or has over 1,024 colours\n"
+        "  4  the output could not be written or is not a regular file, or standard\n"
+        "     output could not be written\n"
         "Nothing is written unless the exit status is 0."));
     parser.addPositionalArgument(
         QStringLiteral("prepare"), QCoreApplication::translate("prepare", "The command."));
@@ -273,6 +278,5 @@ int runPrepare(int argc, char *argv[])
                          .arg(QString::number(result.meanDeltaE, 'f', 2));
     if (!options.paletteFile.isEmpty())
         report += colorNumberList(result.picture, result.palette.colors);
-    printOutput(report);
-    return ExitDone;
+    return printOutput(report);
 }

@@ -1,10 +1,10 @@
 #include "csvwriter.h"
 
 #include "csvbytes.h"
+#include "outputfile.h"
 #include "writefailure.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <array>
 
 namespace csv {
@@ -31,12 +31,10 @@ WriteResult writeFile(const CsvFile &csvFile, const QDir &directory)
     if (directory.absolutePath().isEmpty())
         return failed(WriteResult::Failure::Create, name, name);
     const QString path = directory.absoluteFilePath(name);
-    // Direct-write fallback stays off: a file that cannot be replaced by rename is
-    // refused rather than truncated and rewritten in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    OutputFile file(path);
+    if (!file.open())
         return failed(WriteResult::Failure::Create, name, path);
-    if (file.write(csvFile.bytes) != csvFile.bytes.size() || !commitCompletely(file))
+    if (file.device().write(csvFile.bytes) != csvFile.bytes.size() || !file.commit())
         return failed(WriteResult::Failure::Write, name, path);
     return {};
 }

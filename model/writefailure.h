@@ -1,6 +1,6 @@
-// Writing an output file safely, shared by the CSV files and the PDF prints:
-// the commit of a file written beside, and the message of a file that could
-// not be written (what failed on which file, the full path below).
+// Writing an output file safely (see outputfile.h): the commit of a file
+// written beside, and the message of a file that could not be written (what
+// failed on which file, the full path below).
 #pragma once
 
 #include <QString>

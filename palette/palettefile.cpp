@@ -112,9 +112,11 @@ PaletteFile readPaletteFile(const QString &path)
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return result;
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(MaxPaletteBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return result;
+    if (bytes.size() > MaxPaletteBytes)
+        return fault(PaletteFile::Status::TooLarge);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
 
@@ -146,6 +148,8 @@ PaletteFile readPaletteFile(const QString &path)
             result.lineText = elidedText(line, ShownLength);
             return fault(PaletteFile::Status::Duplicate);
         }
+        if (result.colors.size() == MaxPaletteColors)
+            return fault(PaletteFile::Status::TooManyColors);
         seen.insert(color->rgb, result.line);
         result.colors.append(*color);
     }
@@ -164,6 +168,10 @@ QString paletteErrorText(const PaletteFile &palette, const QString &path)
         return {};
     case PaletteFile::Status::CannotOpen:
         return QStringLiteral("パレットファイルを開けません。\n") + path;
+    case PaletteFile::Status::TooLarge:
+        return QStringLiteral("パレットファイルが大きすぎます（1 MiB まで扱えます）。\n") + path;
+    case PaletteFile::Status::TooManyColors:
+        return at + QStringLiteral("色が多すぎます（%1 色まで扱えます）。").arg(MaxPaletteColors);
     case PaletteFile::Status::NotUtf8:
         return at + QStringLiteral("UTF-8 ではない文字があります。UTF-8 で保存し直してください。");
     case PaletteFile::Status::BadLine:

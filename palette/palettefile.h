@@ -9,6 +9,10 @@
 #include <QList>
 #include <QString>
 
+// A larger file or more colours would cost seconds and gigabytes to read and match.
+inline constexpr qint64 MaxPaletteBytes = 1 << 20;
+inline constexpr int MaxPaletteColors = 1024;
+
 struct PaletteColor
 {
     quint32 rgb = 0; // 0xffRRGGBB: the bits of a QRgb, which needs Qt Gui
@@ -21,6 +25,8 @@ struct PaletteFile
     enum class Status {
         Ok,
         CannotOpen, // missing, not a regular file, or not readable
+        TooLarge, // more than MaxPaletteBytes
+        TooManyColors, // at line, colour number MaxPaletteColors + 1
         NotUtf8, // at line, and not Shift-JIS either
         BadLine, // at line: not three numbers 0..255 as the format wants
         Duplicate, // at line, the same colour as at firstLine

@@ -1,9 +1,14 @@
 #include "picturesource.h"
 
+#include "exiforientation.h"
+#include "filecheck.h"
 #include "heifpicture.h"
+#include "imagestep.h"
+#include "librarywarnings.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 
 namespace prepare {
 
@@ -22,6 +27,81 @@ QRect storedRect(const QRect &upright, QSize stored, QImageIOHandler::Transforma
     if (turn & QImageIOHandler::TransformationFlip)
         rect.moveTop(stored.height() - rect.y() - rect.height());
     return rect;
+}
+
+// The bytes a pixel takes decoded: 8 or 16 for more than 8 bits a channel.
+// Listed rather than looked up: a reader may report a format value Qt has no
+// table entry for.
+int decodedBytesPerPixel(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+    case QImage::Format_Grayscale16:
+    case QImage::Format_RGBX16FPx4:
+    case QImage::Format_RGBA16FPx4:
+    case QImage::Format_RGBA16FPx4_Premultiplied:
+        return 8;
+    case QImage::Format_RGBX32FPx4:
+    case QImage::Format_RGBA32FPx4:
+    case QImage::Format_RGBA32FPx4_Premultiplied:
+        return 16;
+    default:
+        return 4;
+    }
+}
+
+// Qt's reader refuses to allocate more than a fixed limit, lower than a 50
+// megapixel picture needs; raised as far as this picture needs. Qt's own limit
+// stays in force for a picture whose header does not tell its size.
+void allowAllocationFor(QSize size, int bytesPerPixel)
+{
+    constexpr qint64 Mebibyte = 1 << 20;
+    constexpr int QtDefaultMebibytes = 128;
+    const qint64 bytes = size.isValid() ? qint64(size.width()) * size.height() * bytesPerPixel : 0;
+    QImageReader::setAllocationLimit(
+        int(std::max<qint64>(QtDefaultMebibytes, (bytes + Mebibyte - 1) / Mebibyte)));
+}
+
+// A cut file whose header claims too much is still too large, as a whole one would be.
+void refuseByFileCheck(const FileCheck &check, PictureSource &source)
+{
+    const QSize claimed = check.claimedSize;
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxSourcePixels) {
+        source.status = LoadStatus::TooLarge;
+        source.storedSize = claimed;
+        source.limit = MaxSourcePixels;
+    } else if (check.status == FileCheck::Status::TooManyScans) {
+        source.status = LoadStatus::TooManyScans;
+        source.limit = MaxJpegScans;
+    } else {
+        source.status = LoadStatus::Unreadable;
+    }
+}
+
+// The turn of an EXIF orientation, as Qt reads it from a JPEG or TIFF.
+QImageIOHandler::Transformations exifTransformation(int orientation)
+{
+    using T = QImageIOHandler;
+    switch (orientation) {
+    case 2:
+        return T::TransformationMirror;
+    case 3:
+        return T::TransformationRotate180;
+    case 4:
+        return T::TransformationFlip;
+    case 5:
+        return T::TransformationFlipAndRotate90;
+    case 6:
+        return T::TransformationRotate90;
+    case 7:
+        return T::TransformationMirrorAndRotate90;
+    case 8:
+        return T::TransformationRotate270;
+    default:
+        return T::TransformationNone;
+    }
 }
 
 } // namespace
@@ -44,6 +124,12 @@ PictureSource openPictureSource(const QString &path)
         source.status = LoadStatus::Ok;
         return source;
     }
+    silenceImageLibraries();
+    const FileCheck check = checkPictureFile(path);
+    if (check.status != FileCheck::Status::Complete) {
+        refuseByFileCheck(check, source);
+        return source;
+    }
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
@@ -51,12 +137,17 @@ PictureSource openPictureSource(const QString &path)
         return source;
     }
     source.storedSize = reader.size();
+    source.bytesPerPixel = decodedBytesPerPixel(reader.imageFormat());
+    source.limit = source.bytesPerPixel > 4 ? Max16BitSourcePixels : MaxSourcePixels;
     if (source.storedSize.isValid()
-        && qint64(source.storedSize.width()) * source.storedSize.height() > MaxSourcePixels) {
+        && qint64(source.storedSize.width()) * source.storedSize.height() > source.limit) {
         source.status = LoadStatus::TooLarge;
         return source;
     }
     source.transformation = reader.transformation();
+    source.exifOrientation = check.exifOrientation;
+    if (source.exifOrientation != 1)
+        source.transformation = exifTransformation(source.exifOrientation);
     source.jpeg = reader.format() == "jpeg";
     source.status = LoadStatus::Ok;
     return source;
@@ -77,10 +168,11 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
             result.covered = result.image.rect();
         return result;
     }
-    // Qt's allocation limit stays in force for what the header does not tell.
+    silenceImageLibraries();
+    const QSize stored = source.storedSize;
+    allowAllocationFor(stored, source.bytesPerPixel);
     QImageReader reader(source.path);
     reader.setAutoTransform(true);
-    const QSize stored = source.storedSize;
     // Sizes rounded down, so that Qt asks libjpeg for exactly 1/reduction;
     // rounded up, Qt would decode larger and scale down in sRGB values.
     if (plan.reduction > 1)
@@ -91,6 +183,12 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
     result.image = reader.read();
     if (result.image.isNull()) {
         result.status = LoadStatus::Unreadable;
+        return result;
+    }
+    result.image = uprightPicture(result.image, source.exifOrientation);
+    if (imageStepFailed(result.image)) {
+        result.image = {};
+        result.status = LoadStatus::ConversionFailed;
         return result;
     }
     if (!plan.clip.isNull())

@@ -2,8 +2,9 @@
 // orientation, format), and its decoding at the size a plan asks for. A
 // HEIF-family photo (HEIC, AVIF) tells its size only once libheif decodes it.
 // Rectangles are in pixels of the upright picture at its full size. Pictures
-// whose header claims more than 50 megapixels are refused before anything is
-// decoded.
+// whose header claims more than 50 megapixels (16 bits a channel:
+// Max16BitSourcePixels) are refused before anything is decoded, and so are
+// files that checkPictureFile() finds cut.
 #pragma once
 
 #include <QImage>
@@ -14,12 +15,17 @@
 namespace prepare {
 
 inline constexpr qint64 MaxSourcePixels = 50'000'000;
+// Decoded and turned to linear light at 8 bytes a pixel, a larger picture of 16
+// bits a channel would pass 700 MiB and 3 s.
+inline constexpr qint64 Max16BitSourcePixels = 30'000'000;
 
 enum class LoadStatus {
     Ok,
     CannotOpen, // missing, not a regular file, or not readable
-    TooLarge, // the header claims more than MaxSourcePixels
+    TooLarge, // the header claims more than MaxSourcePixels (or Max16BitSourcePixels)
+    TooManyScans, // a JPEG of more than MaxJpegScans scans
     Unreadable, // empty, truncated, or a format Qt cannot read
+    ConversionFailed, // a conversion or scaling gave no picture: out of memory
     RegionOutside, // the part asked for does not lie inside the picture
     NoDecoder, // a HEIF-family file whose codec this build of libheif lacks
 };
@@ -29,7 +35,10 @@ struct PictureSource
     LoadStatus status = LoadStatus::CannotOpen;
     QString path;
     QSize storedSize; // as the header gives it; invalid where it does not
+    qint64 limit = MaxSourcePixels; // TooLarge: the pixels allowed; TooManyScans: the scans
+    int bytesPerPixel = 4; // decoded
     QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
+    int exifOrientation = 1; // of a PNG or WebP, which Qt does not turn itself
     bool jpeg = false; // libjpeg can decode it at 1/2, 1/4 or 1/8
     QString heifFormat; // "HEIC", "AVIF" or "HEIF" for those files, read by libheif
 

@@ -1,14 +1,12 @@
 #include "prepare.h"
 
 #include "labcolor.h"
+#include "outputfile.h"
 #include "quality.h"
 #include "writefailure.h"
 
-#include <QFile>
 #include <QHash>
 #include <QImageWriter>
-#include <QSaveFile>
-#include <sys/stat.h>
 
 namespace prepare {
 
@@ -34,6 +32,21 @@ QList<ColorCount> colorCounts(const QImage &picture)
     return counts;
 }
 
+// Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
+// header; an indexed image would become a 4- or 8-bit BMP instead. The
+// resolution fields would follow the screen where there is one: fixed at the
+// 100 dpi written without one, every front end writes the same bytes.
+PrepareResult::Status writeBmp(const QImage &picture, OutputFile &file)
+{
+    QImage written = picture;
+    written.setDotsPerMeterX(3937);
+    written.setDotsPerMeterY(3937);
+    QImageWriter writer(&file.device(), "bmp");
+    if (!writer.write(written) || !file.commit())
+        return PrepareResult::Status::WriteFailed;
+    return PrepareResult::Status::Done;
+}
+
 } // namespace
 
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
@@ -46,6 +59,8 @@ ReducedPicture reduceScaled(
     const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction)
 {
     ReducedPicture result;
+    if (scaled.isNull())
+        return result;
     const LabColor lab;
     result.reference = adjusted(scaled, adjustments, lab);
     result.picture = reduceColors(result.reference, reduction, lab);
@@ -57,22 +72,12 @@ ReducedPicture reduceScaled(
     return result;
 }
 
-// Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
-// header; an indexed image would become a 4- or 8-bit BMP instead. The
-// resolution fields would follow the screen where there is one: fixed at the
-// 100 dpi written without one, every front end writes the same bytes.
 PrepareResult::Status writePreparedPicture(const QImage &picture, const QString &path)
 {
-    QImage written = picture;
-    written.setDotsPerMeterX(3937);
-    written.setDotsPerMeterY(3937);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    OutputFile file(path);
+    if (!file.open())
         return PrepareResult::Status::CreateFailed;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(written) || !file.commit())
-        return PrepareResult::Status::WriteFailed;
-    return PrepareResult::Status::Done;
+    return writeBmp(picture, file);
 }
 
 PrepareResult::Status prepareStatus(LoadStatus status)
@@ -84,6 +89,10 @@ PrepareResult::Status prepareStatus(LoadStatus status)
         return PrepareResult::Status::CannotOpen;
     case LoadStatus::TooLarge:
         return PrepareResult::Status::TooLarge;
+    case LoadStatus::TooManyScans:
+        return PrepareResult::Status::TooManyScans;
+    case LoadStatus::ConversionFailed:
+        return PrepareResult::Status::ConversionFailed;
     case LoadStatus::Unreadable:
         return PrepareResult::Status::Unreadable;
     case LoadStatus::RegionOutside:
@@ -94,26 +103,23 @@ PrepareResult::Status prepareStatus(LoadStatus status)
     return PrepareResult::Status::Unreadable;
 }
 
-bool namesSameFile(const QString &a, const QString &b)
-{
-    struct stat first;
-    struct stat second;
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0
-        && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
-        && first.st_ino == second.st_ino;
-}
-
 PrepareResult preparePicture(
     const QString &input, const QString &output, const PrepareOptions &options)
 {
     PrepareResult result;
-    // QSaveFile follows a link at the output path and would replace its target.
+    // The output file follows a link at its path and would replace the target.
     if (namesSameFile(input, output)) {
         result.status = PrepareResult::Status::OutputIsInput;
         return result;
     }
-    if (!options.paletteFile.isEmpty() && namesSameFile(options.paletteFile, output)) {
+    if (namesSameFile(options.paletteFile, output)) {
         result.status = PrepareResult::Status::OutputIsPalette;
+        return result;
+    }
+    // Opened first, so that an output that cannot be written costs no decoding.
+    OutputFile file(output);
+    if (!file.open()) {
+        result.status = PrepareResult::Status::CreateFailed;
         return result;
     }
     ReductionOptions reduction {options.colors, options.dither, {}};
@@ -129,6 +135,7 @@ PrepareResult preparePicture(
 
     const PictureSource source = openPictureSource(input);
     result.sourceSize = source.storedSize;
+    result.limit = source.limit;
     result.format = source.heifFormat;
     result.status = prepareStatus(source.status);
     if (result.status != PrepareResult::Status::Done)
@@ -146,8 +153,12 @@ PrepareResult preparePicture(
     if (result.status != PrepareResult::Status::Done)
         return result;
 
-    const ReducedPicture reduced
-        = reduceDecoded(decoded, options.geometry, options.adjustments, reduction);
+    const QImage scaled = scaleToPicture(decoded, options.geometry);
+    if (scaled.isNull()) {
+        result.status = PrepareResult::Status::ConversionFailed;
+        return result;
+    }
+    const ReducedPicture reduced = reduceScaled(scaled, options.adjustments, reduction);
     result.reference = reduced.reference;
     result.picture = reduced.picture;
     if (result.picture.isNull()) {
@@ -156,7 +167,7 @@ PrepareResult preparePicture(
     }
     result.colorCount = int(reduced.counts.size());
     result.meanDeltaE = reduced.meanDeltaE;
-    result.status = writePreparedPicture(result.picture, output);
+    result.status = writeBmp(result.picture, file);
     return result;
 }
 
@@ -174,9 +185,14 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
                    "出力先がパレットファイルと同じファイルです。別の名前を指定してください。\n")
             + output;
     case PrepareResult::Status::TooLarge:
-        return QStringLiteral("画像が大きすぎます（%1×%2ドット。5000万画素まで扱えます）。\n")
+        return QStringLiteral("画像が大きすぎます（%1×%2ドット。%3万画素まで扱えます）。\n")
                    .arg(result.sourceSize.width())
                    .arg(result.sourceSize.height())
+                   .arg(result.limit / 10'000)
+            + input;
+    case PrepareResult::Status::TooManyScans:
+        return QStringLiteral("JPEG のスキャンが多すぎます（%1 個まで扱えます）。\n")
+                   .arg(result.limit)
             + input;
     case PrepareResult::Status::RegionOutside:
         return QStringLiteral("使う部分が画像の外に出ています（画像は %1×%2ドット）。\n")
@@ -194,6 +210,8 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
             + input;
     case PrepareResult::Status::PaletteUnusable:
         return paletteErrorText(result.palette, paletteFile);
+    case PrepareResult::Status::ConversionFailed:
+        return QStringLiteral("画像を変換できません（メモリーが足りません）。\n") + input;
     case PrepareResult::Status::ReductionFailed:
         return QStringLiteral("色を減らせませんでした。\n") + input;
     case PrepareResult::Status::CreateFailed:

@@ -31,19 +31,22 @@ struct PrepareResult
         Done,
         OutputIsInput, // the output path names the input file, also through any link
         OutputIsPalette, // the output path names the palette file, also through any link
-        TooLarge, // see LoadStatus
+        TooLarge, // see LoadStatus; limit is the pixels allowed
+        TooManyScans, // see LoadStatus; limit is the scans allowed
         RegionOutside, // the region does not lie inside the picture
         CannotOpen,
         Unreadable,
+        ConversionFailed, // see LoadStatus
         NoDecoder, // a HEIC or AVIF photo this build cannot decode; format names it
         PaletteUnusable, // palette tells why
         ReductionFailed, // libimagequant gave no colours
-        CreateFailed, // the output file could not be created
+        CreateFailed, // the output file could not be created, or is not a regular file
         WriteFailed, // the output file could not be written completely
     };
 
     Status status = Status::Done;
     QSize sourceSize; // stored for TooLarge, upright for RegionOutside
+    qint64 limit = 0; // for TooLarge and TooManyScans
     QString format; // for NoDecoder
     PaletteFile palette;
     QImage reference; // the scaled and adjusted picture before colour reduction
@@ -86,9 +89,6 @@ PrepareResult preparePicture(
 
 // The status of a picture that could not be loaded; Done for LoadStatus::Ok.
 PrepareResult::Status prepareStatus(LoadStatus status);
-
-// Whether both paths name one existing file, also through symbolic or hard links.
-bool namesSameFile(const QString &a, const QString &b);
 
 // The Japanese message of a failed preparation; empty for Done.
 QString prepareFailureText(const PrepareResult &result, const QString &input, const QString &output,

@@ -1,5 +1,6 @@
 #include "scaledpicture.h"
 
+#include "imagestep.h"
 #include "linearreduction.h"
 
 #include <QColorSpace>
@@ -81,8 +82,10 @@ QRgba64 linearBackground(QRgb background)
 QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
 {
     const QImage source = scaled.convertToFormat(QImage::Format_RGBA64_Premultiplied);
-    const QRgba64 under = linearBackground(background);
     QImage canvas(PictureSize, QImage::Format_RGBX64);
+    if (imageStepFailed(source) || imageStepFailed(canvas))
+        return {};
+    const QRgba64 under = linearBackground(background);
     canvas.fill(QColor::fromRgba64(under));
     for (int y = 0; y < source.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgba64 *>(source.constScanLine(y));
@@ -163,7 +166,7 @@ QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
     const QRect part = decodedPart(decoded, geometry.region);
     if (part != image.rect())
         image = image.copy(part);
-    if (decoded.plan.averageDown) {
+    if (decoded.plan.averageDown && !image.isNull()) {
         const int factor
             = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
         if (factor > 1)
@@ -177,6 +180,8 @@ QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
         const QRect middle = middleRect(image.size());
         if (middle != image.rect())
             image = image.copy(middle);
+        if (imageStepFailed(image))
+            return {};
         scaled = toLinearLight(std::move(image))
                      .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
@@ -193,9 +198,12 @@ QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
                      .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
     }
+    if (imageStepFailed(scaled))
+        return {};
     QImage picture = composeOnBackground(scaled, offset, geometry.background);
     picture.convertToColorSpace(QColorSpace::SRgb);
-    return picture.convertToFormat(QImage::Format_RGB888);
+    QImage converted = picture.convertToFormat(QImage::Format_RGB888);
+    return imageStepFailed(converted) ? QImage() : converted;
 }
 
 ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, bool reducedDecode)
@@ -203,6 +211,7 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     ScaledPicture result;
     const PictureSource source = openPictureSource(path);
     result.sourceSize = source.storedSize;
+    result.limit = source.limit;
     result.status = source.status;
     if (source.status != LoadStatus::Ok)
         return result;
@@ -220,6 +229,8 @@ ScaledPicture loadScaledPicture(const QString &path, const Geometry &geometry, b
     if (decoded.status != LoadStatus::Ok)
         return result;
     result.image = scaleToPicture(decoded, geometry);
+    if (result.image.isNull())
+        result.status = LoadStatus::ConversionFailed;
     return result;
 }
 

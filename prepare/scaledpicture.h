@@ -49,7 +49,8 @@ DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, boo
 // gives no size.
 bool regionFits(const PictureSource &source, const QRect &region);
 
-// The part of decoded that geometry names, scaled: Format_RGB888, 160 x 120, sRGB.
+// The part of decoded that geometry names, scaled: Format_RGB888, 160 x 120,
+// sRGB; a null image where a conversion or scaling fails (out of memory).
 QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry);
 
 struct ScaledPicture
@@ -57,7 +58,10 @@ struct ScaledPicture
     LoadStatus status = LoadStatus::CannotOpen;
     QImage image; // as scaleToPicture gives it; null unless status is Ok
     QSize sourceSize; // as the header gives it; invalid where it does not
-    int reduction = 1; // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction
+    qint64 limit = MaxSourcePixels; // TooLarge: the pixels allowed; TooManyScans: the scans
+    // 1, 2, 4 or 8: the JPEG was decoded at 1/reduction; for a HEIC or AVIF,
+    // any whole number: the decoded picture was averaged down by it
+    int reduction = 1;
     QString format; // "HEIC", "AVIF" or "HEIF" for those files, for NoDecoder's message
 };
 

@@ -1,7 +1,7 @@
 #include "pdfdocument.h"
 
+#include "outputfile.h"
 #include "printsurface.h"
-#include "writefailure.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,13 +33,12 @@ QPdfWriter &PdfDocument::open(const QString &path, const QPageLayout &layout, in
     // removed, and Qt would then resolve it against the root.
     if (QDir::isRelativePath(path))
         throw FileWriteError(WriteFailure::Create, path);
-    auto file = std::make_unique<QSaveFile>(path);
-    // Direct-write fallback stays off: a file that cannot be replaced by rename
-    // is refused rather than truncated and rewritten in place.
-    if (!file->open(QIODevice::WriteOnly))
+    auto file = std::make_unique<OutputFile>(path);
+    if (!file->open())
         throw FileWriteError(WriteFailure::Create, path);
     m_file = std::move(file);
-    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_path = path;
+    m_writer = std::make_unique<QPdfWriter>(&m_file->device());
     m_writer->setResolution(resolution);
     m_writer->setPageLayout(layout);
     m_writer->setTitle(QFileInfo(path).fileName());
@@ -50,14 +49,14 @@ QPdfWriter &PdfDocument::open(const QString &path, const QPageLayout &layout, in
 void PdfDocument::commit()
 {
     m_writer.reset();
-    const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    if (!commitCompletely(*file))
-        throw FileWriteError(WriteFailure::Write, file->fileName());
+    const std::unique_ptr<OutputFile> file = std::move(m_file);
+    if (!file->commit())
+        throw FileWriteError(WriteFailure::Write, m_path);
 }
 
 void PdfDocument::discard()
 {
     m_writer.reset();
-    // An uncommitted QSaveFile removes its temporary file.
+    // An uncommitted OutputFile removes its temporary file.
     m_file.reset();
 }

@@ -1,13 +1,14 @@
-// One PDF document written safely: drawn through a QPdfWriter into a QSaveFile
+// One PDF document written safely: drawn through a QPdfWriter into an OutputFile
 // beside the target and renamed over it only when complete, so a full disk or
 // a failure half-way leaves the earlier file byte for byte as it was and no
 // temporary file behind. Failures throw PrintError naming the file and its path.
 #pragma once
 
+#include "outputfile.h"
+
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <memory>
 
 // The unprintable edge of a typical office printer, given to every PDF page.
@@ -26,6 +27,7 @@ public:
     void discard();
 
 private:
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<OutputFile> m_file;
+    QString m_path;
     std::unique_ptr<QPdfWriter> m_writer;
 };

@@ -183,13 +183,16 @@ one pixel, as the mosaic looks from a step back).
 Exit status:
   0  done
   1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the
-     palette file (directly or through a link), or when --region does not
-     lie inside the picture
-  2  refused: the picture&apos;s header claims more than 50 megapixels
+     palette file (directly or through a link), when --region does not lie
+     inside the picture, an option value is empty, or a name is not UTF-8
+  2  refused: the picture&apos;s header claims more than 50 megapixels (30 at
+     16 bits a channel), or a JPEG has more than 100 scans
   3  the picture or the palette file is unusable: missing, unreadable, empty,
-     truncated or in a format Qt cannot read, or a palette line is wrong
-     (reported with its line number)
-  4  the output could not be written
+     truncated or in a format Qt cannot read, too large to convert, a palette
+     line is wrong (reported with its line number), or the palette file is
+     over 1 MiB or has over 1,024 colours
+  4  the output could not be written or is not a regular file, or standard
+     output could not be written
 Nothing is written unless the exit status is 0.</source>
         <translation>Qt か libheif が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、
 AVIF など）からでも、Tessamap で使える画像を作ります: 160×120 画素、
@@ -203,12 +206,16 @@ libimagequant で減色します。--palette では、手持ちのピースの�
   0  完了
   1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT か
      パレットファイルと同じファイルのとき（直接またはリンクで）、--region が
-     画像の中に収まらないときも
-  2  拒否: 画像のヘッダーが 5000 万画素より大きいと書いています
+     画像の中に収まらないとき、オプションの値が空のとき、名前が UTF-8 で
+     ないときも
+  2  拒否: 画像のヘッダーが 5000 万画素（1 チャンネル 16bit では 3000 万画素）
+     より大きいと書いているか、JPEG のスキャンが 100 個を超えています
   3  画像またはパレットファイルが使えません: 見つからない、読めない、
-     空、途中で切れている、Qt が読めない形式、またはパレットの行の誤り
-     （行番号を表示します）
-  4  書き出せませんでした
+     空、途中で切れている、Qt が読めない形式、大きすぎて変換できない、
+     パレットの行の誤り（行番号を表示します）、またはパレットファイルが
+     1 MiB か 1,024 色を超えています
+  4  書き出せませんでした（出力先が通常のファイルでないとき、標準出力に
+     書き込めないときも）
 終了ステータスが 0 でなければ、何も書き出しません。</translation>
     </message>
     <message>

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <csignal>
+#include <sys/resource.h>
 
 QProcessEnvironment environmentWithoutDisplay()
 {
@@ -10,6 +12,15 @@ QProcessEnvironment environmentWithoutDisplay()
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
     return environment;
+}
+
+std::function<void()> limitFileSize(unsigned long bytes)
+{
+    return [bytes] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit {bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
 }
 
 namespace {

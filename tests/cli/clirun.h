@@ -17,6 +17,9 @@ struct CliRun
 // The environment of a terminal without a display.
 QProcessEnvironment environmentWithoutDisplay();
 
+// A child set-up that caps the size of any file written, as a full disk would.
+std::function<void()> limitFileSize(unsigned long bytes);
+
 // childSetUp runs in the child before the program starts (resource limits).
 CliRun runCli(const QStringList &arguments, const std::function<void()> &childSetUp = {});
 // In the given environment instead.

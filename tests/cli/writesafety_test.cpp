@@ -5,20 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace {
-
-std::function<void()> limitFileSize(rlim_t bytes)
-{
-    return [bytes] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit {bytes, bytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    };
-}
 
 // Exports with the option into a folder holding an earlier file of that name,
 // the file size capped at limit bytes.
