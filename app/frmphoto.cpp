@@ -27,14 +27,25 @@ namespace {
 const QSize ShownSize(2 * prepare::PictureWidth, 2 * prepare::PictureHeight);
 const QString PictureFilter = QStringLiteral("BMPファイル(*.bmp)");
 
-QString failureText(prepare::PrepareResult::Status status, const QString &input,
-    const QString &output = {}, QSize sourceSize = {}, qint64 limit = 0)
+QString failureText(
+    prepare::PrepareResult::Status status, const QString &input, const QString &output = {})
 {
     prepare::PrepareResult result;
     result.status = status;
-    result.sourceSize = sourceSize;
-    result.limit = limit;
     return prepare::prepareFailureText(result, input, output, QString());
+}
+
+// A refused photo's message names its size, the limit and, for HEIC and AVIF,
+// the format, as the command line's does.
+QString openingFailureText(
+    prepare::LoadStatus status, const prepare::PictureSource &source, QSize sourceSize)
+{
+    prepare::PrepareResult result;
+    result.status = prepare::prepareStatus(status);
+    result.sourceSize = sourceSize;
+    result.limit = source.limit;
+    result.format = source.heifFormat;
+    return prepare::prepareFailureText(result, source.path, {}, QString());
 }
 
 // Shrunk smoothly, enlarged as sharp blocks.
@@ -74,9 +85,7 @@ bool frmPhoto::openPhoto(const QString &path)
     WaitCursor wait;
     const prepare::PictureSource source = prepare::openPictureSource(path);
     if (source.status != prepare::LoadStatus::Ok) {
-        showFailure(m_dialogs,
-            failureText(
-                prepare::prepareStatus(source.status), path, {}, source.storedSize, source.limit));
+        showFailure(m_dialogs, openingFailureText(source.status, source, source.storedSize));
         return false;
     }
     prepare::Geometry whole;
@@ -85,7 +94,7 @@ bool frmPhoto::openPhoto(const QString &path)
     const prepare::DecodedPicture decoded
         = prepare::decodePicture(source, prepare::decodePlan(source, whole, true));
     if (decoded.status != prepare::LoadStatus::Ok) {
-        showFailure(m_dialogs, failureText(prepare::prepareStatus(decoded.status), path));
+        showFailure(m_dialogs, openingFailureText(decoded.status, source, decoded.sourceSize));
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();

@@ -205,7 +205,7 @@ HeifPicture readHeifPicture(const QString &path)
     const qint64 stored = qint64(heif_image_handle_get_ispe_width(primary))
         * heif_image_handle_get_ispe_height(primary);
     HeifPicture result;
-    if (std::max(stored, qint64(upright.width()) * upright.height()) > MaxSourcePixels)
+    if (std::max(stored, qint64(upright.width()) * upright.height()) > MaxHeifSourcePixels)
         result.status = LoadStatus::TooLarge;
     else
         result = decodePrimary(primary);

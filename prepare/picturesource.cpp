@@ -121,6 +121,7 @@ PictureSource openPictureSource(const QString &path)
         return source;
     if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
         source.heifFormat = heifFormatName(heif);
+        source.limit = MaxHeifSourcePixels;
         source.status = LoadStatus::Ok;
         return source;
     }

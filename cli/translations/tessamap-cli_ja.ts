@@ -186,7 +186,8 @@ Exit status:
      palette file (directly or through a link), when --region does not lie
      inside the picture, an option value is empty, or a name is not UTF-8
   2  refused: the picture&apos;s header claims more than 50 megapixels (30 at
-     16 bits a channel), or a JPEG has more than 100 scans
+     16 bits a channel, 25 for HEIC and AVIF), or a JPEG has more than 100
+     scans
   3  the picture or the palette file is unusable: missing, unreadable, empty,
      truncated or in a format Qt cannot read, too large to convert, a palette
      line is wrong (reported with its line number), or the palette file is
@@ -208,8 +209,9 @@ libimagequant で減色します。--palette では、手持ちのピースの�
      パレットファイルと同じファイルのとき（直接またはリンクで）、--region が
      画像の中に収まらないとき、オプションの値が空のとき、名前が UTF-8 で
      ないときも
-  2  拒否: 画像のヘッダーが 5000 万画素（1 チャンネル 16bit では 3000 万画素）
-     より大きいと書いているか、JPEG のスキャンが 100 個を超えています
+  2  拒否: 画像のヘッダーが 5000 万画素（1 チャンネル 16bit では 3000 万画素、
+     HEIC と AVIF では 2500 万画素）より大きいと書いているか、JPEG の
+     スキャンが 100 個を超えています
   3  画像またはパレットファイルが使えません: 見つからない、読めない、
      空、途中で切れている、Qt が読めない形式、大きすぎて変換できない、
      パレットの行の誤り（行番号を表示します）、またはパレットファイルが
