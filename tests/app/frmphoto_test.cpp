@@ -1,6 +1,7 @@
 #include "clirun.h"
 #include "photocommand.h"
 #include "photoframeview.h"
+#include "testfiles.h"
 #include "windowfixture.h"
 
 #include <QCheckBox>
@@ -19,18 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Smooth hues with fine ripples, in 16:9: a crop keeps only its middle.
-QImage photoLike(int width = 480, int height = 270)
-{
-    QImage image(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y,
-                qRgb(x * 255 / width, y * 255 / height,
-                    int(127 + 120 * std::sin(x * 0.11) * std::cos(y * 0.07))));
-    return image;
-}
 
 // Files written while it lives fail beyond `bytes`, as on a full disk.
 class FileSizeLimit
@@ -60,7 +49,8 @@ protected:
     QString savePhoto(const QString &name = QStringLiteral("photo.jpg"))
     {
         const QString path = folder.filePath(name);
-        EXPECT_TRUE(photoLike().save(path, nullptr, 90));
+        // 16:9, so that a crop keeps only its middle.
+        EXPECT_TRUE(photoLike(480, 270).save(path, nullptr, 90));
         return path;
     }
     template<typename T> T *photoControl(const QString &name) { return control<T>(photo, name); }
@@ -111,7 +101,8 @@ TEST_F(PhotoWindowTest, TheFilterChosenDecidesTheRoadAndThePhotoRoadLeavesTheMai
     }
     EXPECT_EQ(dialogs.lastFilters,
         QStringList({"BMPファイル(*.bmp)",
-            "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif *.avif)"}));
+            "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif "
+            "*.avif)"}));
 
     photo.unloadForm();
     for (const QString &path : {jpeg, bmp}) {
@@ -322,7 +313,7 @@ TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)
 TEST_F(PhotoWindowTest, OpeningAnotherPhotoOfTheSameSizeShowsThatPhoto)
 {
     const QString first = savePhoto("first.png");
-    QImage inverted = photoLike();
+    QImage inverted = photoLike(480, 270);
     inverted.invertPixels();
     const QString second = folder.filePath("second.png");
     ASSERT_TRUE(inverted.save(second));

@@ -3,6 +3,7 @@
 #include "labcolor.h"
 #include "prepare.h"
 #include "quality.h"
+#include "testfiles.h"
 
 #include <QColorSpace>
 #include <QFile>
@@ -55,19 +56,6 @@ protected:
     QTemporaryDir dir;
     const LabColor lab;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "piecelist.h"
 #include "pngchunk.h"
 #include "prepare.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QImageWriter>
@@ -16,18 +17,6 @@ using namespace prepare;
 
 namespace {
 
-// Smooth hues with fine ripples: thousands of colours, like a photo.
-QImage photoLike(int width = 400, int height = 300)
-{
-    QImage image(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y,
-                qRgb(x * 255 / width, y * 255 / height,
-                    int(127 + 120 * std::sin(x * 0.11) * std::cos(y * 0.07))));
-    return image;
-}
-
 QSet<QRgb> colorsOf(const QImage &image)
 {
     QSet<QRgb> colors;
@@ -35,19 +24,6 @@ QSet<QRgb> colorsOf(const QImage &image)
         for (int x = 0; x < image.width(); ++x)
             colors.insert(image.pixel(x, y));
     return colors;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // The bottom-up 24-bit BMP with the plain 54-byte header that the windows take.
@@ -125,7 +101,7 @@ TEST_F(PreparePictureTest, WritesThePlainBmpFromTransparentTopDownIndexedAndTurn
     EXPECT_EQ(output().pixel(80, 0), qRgb(255, 255, 0));
     EXPECT_EQ(output().pixel(80, 119), qRgb(0, 0, 255));
 
-    const QImage indexed = photoLike().convertToFormat(QImage::Format_Indexed8);
+    const QImage indexed = photoLike(400, 300).convertToFormat(QImage::Format_Indexed8);
     ASSERT_TRUE(indexed.save(path(QStringLiteral("indexed.bmp"))));
     ASSERT_EQ(
         qFromLittleEndian<quint16>(readAll(path(QStringLiteral("indexed.bmp"))).constData() + 28),
@@ -151,7 +127,7 @@ TEST_F(PreparePictureTest, WritesThePlainBmpFromTransparentTopDownIndexedAndTurn
 
 TEST_F(PreparePictureTest, KeepsToNColorsAndPassesTheWindowsAnalysis)
 {
-    ASSERT_TRUE(photoLike().save(path(QStringLiteral("photo.png"))));
+    ASSERT_TRUE(photoLike(400, 300).save(path(QStringLiteral("photo.png"))));
     for (const int colors : {1, 2, 32}) {
         for (const bool dither : {false, true}) {
             PrepareOptions options;
@@ -177,7 +153,7 @@ TEST_F(PreparePictureTest, KeepsToNColorsAndPassesTheWindowsAnalysis)
 
 TEST_F(PreparePictureTest, UsesOnlyThePaletteFilesColors)
 {
-    ASSERT_TRUE(photoLike().save(path(QStringLiteral("photo.png"))));
+    ASSERT_TRUE(photoLike(400, 300).save(path(QStringLiteral("photo.png"))));
     writeAll(path(QStringLiteral("pieces.csv")),
         "0,0,0,黒\n255,255,255,白\n200,30,30,赤\n30,160,60,緑\n40,60,200,青\n230,200,40,黄\n"
         "120,120,120,灰\n");
@@ -200,7 +176,7 @@ TEST_F(PreparePictureTest, UsesOnlyThePaletteFilesColors)
 
 TEST_F(PreparePictureTest, WritesNothingOnFailure)
 {
-    ASSERT_TRUE(photoLike().save(path(QStringLiteral("photo.png"))));
+    ASSERT_TRUE(photoLike(400, 300).save(path(QStringLiteral("photo.png"))));
     const QString input = path(QStringLiteral("photo.png"));
     const QByteArray before = readAll(input);
 
@@ -264,7 +240,7 @@ TEST_F(PreparePictureTest, RefusesHugeDimensionsBeforeDecoding)
 
 TEST_F(PreparePictureTest, RefusesToWriteOverThePaletteFileAlsoThroughAHardLink)
 {
-    ASSERT_TRUE(photoLike().save(path(QStringLiteral("photo.png"))));
+    ASSERT_TRUE(photoLike(400, 300).save(path(QStringLiteral("photo.png"))));
     const QByteArray pieces("0,0,0\n255,255,255\n");
     writeAll(path(QStringLiteral("pieces.csv")), pieces);
     ASSERT_EQ(::link(QFile::encodeName(path(QStringLiteral("pieces.csv"))).constData(),

@@ -4,6 +4,7 @@
 #include "imagestep.h"
 #include "pngchunk.h"
 #include "prepare.h"
+#include "testfiles.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,13 +16,6 @@
 using namespace prepare;
 
 namespace {
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray encoded(const QImage &image, const char *format,
     QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
