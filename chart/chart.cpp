@@ -1,0 +1,22 @@
+#include "chart.h"
+
+namespace chart {
+
+quint32 rgbOfColorValue(int32_t value)
+{
+    const quint32 bits = quint32(value);
+    return ((bits & 0xff) << 16) | (bits & 0xff00) | ((bits >> 16) & 0xff);
+}
+
+Chart chartFromAnalysis(const modShared &model, int colorMax)
+{
+    Chart chart;
+    chart.cells = model.intPixelColor;
+    chart.colors.reserve(colorMax);
+    for (int number = 1; number <= colorMax; ++number)
+        chart.colors.append({rgbOfColorValue(model.lngColorRGB(number)),
+            int(model.lngColorCount(number)), {}, {}, {}});
+    return chart;
+}
+
+} // namespace chart
