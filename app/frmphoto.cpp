@@ -1,11 +1,13 @@
 #include "frmphoto.h"
 
+#include "chartstore.h"
 #include "dialogs.h"
 #include "failuremessage.h"
 #include "outputfile.h"
 #include "photocommand.h"
 #include "photoframeview.h"
 #include "piececountsview.h"
+#include "prepareoptions.h"
 #include "waitcursor.h"
 
 #include <QButtonGroup>
@@ -114,6 +116,7 @@ void frmPhoto::Form_Load()
     showBackground();
     m_paletteFile.clear();
     m_paletteColors.clear();
+    m_paletteNames.clear();
     showPalette();
     lblBusy->hide();
     showPhoto();
@@ -213,6 +216,7 @@ void frmPhoto::cmdPalette_Click()
     m_paletteColors.clear();
     for (const PaletteColor &color : palette.colors)
         m_paletteColors.append(color.rgb);
+    m_paletteNames = palette.colors;
     showPalette();
     settingsChanged();
 }
@@ -221,6 +225,7 @@ void frmPhoto::cmdNoPalette_Click()
 {
     m_paletteFile.clear();
     m_paletteColors.clear();
+    m_paletteNames.clear();
     showPalette();
     settingsChanged();
 }
@@ -343,6 +348,13 @@ void frmPhoto::cmdSave_Click()
                 failureText(written, m_path, *chosen), QFileInfo(*chosen).absolutePath()));
         return;
     }
+    // The picture is saved whatever becomes of its chart file: say so and go on.
+    const chart::SaveResult chartFile = chart::writeChartOfNewPicture(
+        *chosen, chart::colorsOfPalette(m_paletteNames), prepare::optionArguments(options()));
+    if (chartFile.status != chart::SaveStatus::Saved)
+        showFailure(m_dialogs,
+            chart::saveFailureText(chartFile)
+                + QStringLiteral("\r\n画像は保存しましたが、制作ファイルは書き込めませんでした。"));
     unloadForm();
     emit pictureSaved(*chosen);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "formwindow.h"
+#include "palettefile.h"
 #include "photowork.h"
 
 #include <QThreadPool>
@@ -83,6 +84,7 @@ private:
     QRgb m_background = qRgb(255, 255, 255);
     QString m_paletteFile;
     QList<QRgb> m_paletteColors;
+    QList<PaletteColor> m_paletteNames; // for the chart file of the saved picture
 
     std::shared_ptr<std::atomic<int>> m_newest = std::make_shared<std::atomic<int>>(0);
     int m_shownGeneration = 0;

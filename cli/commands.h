@@ -5,4 +5,5 @@
 
 int runExport(int argc, char *argv[]);
 int runList(int argc, char *argv[]);
+int runProgress(int argc, char *argv[]);
 int runPrepare(int argc, char *argv[]);

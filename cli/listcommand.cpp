@@ -1,11 +1,11 @@
 #include "blockcounts.h"
+#include "chartoption.h"
 #include "colornames.h"
 #include "colorvalue.h"
 #include "commandline.h"
 #include "commands.h"
 #include "modshared.h"
 #include "paletteoption.h"
-#include "pictureanalysis.h"
 #include "piecelist.h"
 
 #include <QCoreApplication>
@@ -23,9 +23,9 @@ int unnumberedPixels(const modShared &model)
     return int(std::count(cells, cells + PixelColorMatrix::Size, 0));
 }
 
-// names: one a colour number, empty for a colour without a name.
-QJsonObject analysisJson(
-    const QString &path, const modShared &model, int colorMax, const QStringList &names)
+// names and codes: one a colour number, empty for a colour without one.
+QJsonObject analysisJson(const QString &path, const modShared &model, int colorMax,
+    const QStringList &names, const QStringList &codes)
 {
     QJsonArray colors;
     for (int n = 1; n <= colorMax; ++n) {
@@ -39,6 +39,8 @@ QJsonObject analysisJson(
         };
         if (!names.isEmpty() && !names[n - 1].isEmpty())
             color.insert(QStringLiteral("name"), names[n - 1]);
+        if (!codes.isEmpty() && !codes[n - 1].isEmpty())
+            color.insert(QStringLiteral("code"), codes[n - 1]);
         colors.append(color);
     }
     return {
@@ -56,13 +58,15 @@ int runList(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("list",
         "Prints how many pieces of each colour the picture needs, one line per\n"
-        "colour number.\n"
+        "colour number, with the names and codes of the chart file beside the\n"
+        "picture (picture.tessamap) when there is one.\n"
         "\n"
         "Exit status:\n"
         "  0  done\n"
         "  1  usage error\n"
         "  2  refused: the picture is not a 24-bit 160x120 BMP\n"
-        "  3  the picture or the palette file is unreadable or broken"));
+        "  3  the picture, the palette file or the chart file is unreadable or\n"
+        "     broken, or the chart file is of another picture or a newer version"));
     parser.addPositionalArgument(
         QStringLiteral("list"), QCoreApplication::translate("list", "The command."));
     parser.addPositionalArgument(QStringLiteral("picture"),
@@ -93,13 +97,24 @@ int runList(int argc, char *argv[])
     }
     const QString path = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
     modShared model;
-    int colorMax = 0;
-    if (const int code = analysePicture(path, model, colorMax); code != ExitDone)
-        return code;
-    const QStringList names
-        = colorNames(model, colorMax, paletteColors.value_or(QList<PaletteColor>()));
+    int exitCode = ExitDone;
+    const auto opened = openChartOption(path, model, exitCode);
+    if (!opened)
+        return exitCode;
+    const int colorMax = opened->chart.colorCount();
+    // The palette given names the colours; else the chart file's names and codes.
+    QStringList names;
+    QStringList codes;
+    if (paletteColors) {
+        names = colorNames(model, colorMax, *paletteColors);
+    } else {
+        for (const chart::ChartColor &color : opened->chart.colors) {
+            names.append(color.name);
+            codes.append(color.code);
+        }
+    }
     if (parser.isSet(json)) {
-        QJsonObject object = analysisJson(path, model, colorMax, names);
+        QJsonObject object = analysisJson(path, model, colorMax, names, codes);
         if (parser.isSet(blocks))
             object.insert(QStringLiteral("blocks"), blockCountJson(model));
         return printOutput(
@@ -107,5 +122,10 @@ int runList(int argc, char *argv[])
     }
     if (parser.isSet(blocks))
         return printOutput(blockCountList(model));
-    return printOutput(pieceCountList(model, colorMax, names));
+    QStringList labels = names;
+    for (qsizetype k = 0; k < codes.size(); ++k) {
+        if (!codes[k].isEmpty())
+            labels[k] += (labels[k].isEmpty() ? QString() : QStringLiteral("　")) + codes[k];
+    }
+    return printOutput(pieceCountList(model, colorMax, labels));
 }

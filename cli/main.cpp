@@ -21,6 +21,7 @@ QString overviewHelp()
         "  prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture\n"
         "  export PICTURE            write the CSV files and the PDF prints\n"
         "  list PICTURE              print the pieces needed for each colour\n"
+        "  progress PICTURE          mark blocks done, report what is left to lay\n"
         "\n"
         "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
         "exit status.");
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
         return runExport(argc, argv);
     if (std::strcmp(command, "list") == 0)
         return runList(argc, argv);
+    if (std::strcmp(command, "progress") == 0)
+        return runProgress(argc, argv);
     if (std::strcmp(command, "prepare") == 0) {
         const auto prepare = pagesFunction<RunPrepareFunction>("tessamapRunPrepare");
         return prepare ? prepare(argc, argv) : ExitBroken;
@@ -54,12 +57,13 @@ int main(int argc, char *argv[])
         return printOutput(versionText());
     if (command[0] == '-') {
         printMessage(
-            QStringLiteral("オプションはコマンド（prepare、export、list）の後に指定してください: ")
+            QStringLiteral(
+                "オプションはコマンド（prepare、export、list、progress）の後に指定してください: ")
             + QString::fromLocal8Bit(command) + QStringLiteral("\n")
             + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
         return ExitUsage;
     }
-    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list）。\n")
+    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list、progress）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
     return ExitUsage;
 }

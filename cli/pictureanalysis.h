@@ -2,6 +2,8 @@
 // test and the same refusals, reported on standard error.
 #pragma once
 
+#include "bitmapfile.h"
+
 #include <QString>
 
 struct modShared;
@@ -9,3 +11,7 @@ struct modShared;
 // Analyses the picture into model. Returns ExitDone with colorMax set, or
 // reports why not and returns ExitRefused or ExitBroken.
 int analysePicture(const QString &path, modShared &model, int &colorMax);
+
+// ExitDone for Ok; else reports why the picture at path was not analysed and
+// returns ExitRefused or ExitBroken.
+int reportAnalysisFailure(BitmapStatus status, const QString &path);

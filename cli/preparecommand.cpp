@@ -1,65 +1,15 @@
+#include "chartstore.h"
 #include "colornames.h"
 #include "colornumbering.h"
 #include "colorvalue.h"
 #include "commandline.h"
 #include "commands.h"
 #include "prepare.h"
+#include "prepareoptions.h"
 
 #include <QCoreApplication>
-#include <QRect>
-#include <QRegularExpression>
-#include <climits>
 
 namespace {
-
-std::optional<prepare::Fit> parseFit(const QString &text)
-{
-    if (text == QLatin1String("crop"))
-        return prepare::Fit::Crop;
-    if (text == QLatin1String("pad"))
-        return prepare::Fit::Pad;
-    if (text == QLatin1String("stretch"))
-        return prepare::Fit::Stretch;
-    return std::nullopt;
-}
-
-std::optional<QRgb> parseBackground(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return 0xff000000u | match.captured(1).toUInt(nullptr, 16);
-}
-
-// X,Y,W,H: a corner inside the picture and a size of at least one pixel.
-std::optional<QRect> parseRegion(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+),(\\d+),(\\d+),(\\d+)$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    int values[4];
-    for (int i = 0; i < 4; ++i) {
-        bool numeric = false;
-        values[i] = match.captured(i + 1).toInt(&numeric);
-        if (!numeric)
-            return std::nullopt;
-    }
-    if (values[2] < 1 || values[3] < 1 || values[0] > INT_MAX - values[2]
-        || values[1] > INT_MAX - values[3])
-        return std::nullopt;
-    return QRect(values[0], values[1], values[2], values[3]);
-}
-
-std::optional<int> parseAdjustment(const QString &text)
-{
-    bool numeric = false;
-    const int value = text.toInt(&numeric);
-    if (!numeric || value < -prepare::MaxAdjustment || value > prepare::MaxAdjustment)
-        return std::nullopt;
-    return value;
-}
 
 int exitCode(prepare::PrepareResult::Status status)
 {
@@ -134,7 +84,9 @@ int runPrepare(int argc, char *argv[])
         "reduced with libimagequant; with --palette its colours are taken from the\n"
         "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
         "colour difference from the scaled picture (with --dither, after a blur of\n"
-        "one pixel, as the mosaic looks from a step back).\n"
+        "one pixel, as the mosaic looks from a step back). Beside OUTPUT it writes\n"
+        "its chart file (OUTPUT.tessamap) with the names of the palette's colours\n"
+        "and these settings; an earlier one of another picture is kept as .bak.\n"
         "\n"
         "Exit status:\n"
         "  0  done\n"
@@ -148,9 +100,10 @@ int runPrepare(int argc, char *argv[])
         "     truncated or in a format Qt cannot read, too large to convert, a palette\n"
         "     line is wrong (reported with its line number), or the palette file is\n"
         "     over 1 MiB or has over 1,024 colours\n"
-        "  4  the output could not be written or is not a regular file, or standard\n"
-        "     output could not be written\n"
-        "Nothing is written unless the exit status is 0."));
+        "  4  the output or its chart file could not be written or is not a regular\n"
+        "     file, or standard output could not be written\n"
+        "Nothing is written unless the exit status is 0, but for the picture when\n"
+        "only its chart file could not be written."));
     parser.addPositionalArgument(
         QStringLiteral("prepare"), QCoreApplication::translate("prepare", "The command."));
     parser.addPositionalArgument(
@@ -206,55 +159,25 @@ int runPrepare(int argc, char *argv[])
         return *code;
 
     prepare::PrepareOptions options;
-    bool numeric = false;
-    options.colors = parser.value(colors).toInt(&numeric);
-    if (!numeric || options.colors < 1 || options.colors > prepare::MaxColors) {
-        printMessage(
-            QStringLiteral("色数は 1 から 32 で指定してください: ") + parser.value(colors));
-        return ExitUsage;
-    }
-    const auto fitMode = parseFit(parser.value(fit));
-    if (!fitMode) {
-        printMessage(QStringLiteral("--fit には crop、pad、stretch のどれかを指定してください: ")
-            + parser.value(fit));
-        return ExitUsage;
-    }
-    options.geometry.fit = *fitMode;
-    const auto backgroundColor = parseBackground(parser.value(background));
-    if (!backgroundColor) {
-        printMessage(QStringLiteral("背景色は RRGGBB の形（例: FFFFFF）で指定してください: ")
-            + parser.value(background));
-        return ExitUsage;
-    }
-    options.geometry.background = *backgroundColor;
-    if (parser.isSet(region)) {
-        const auto part = parseRegion(parser.value(region));
-        if (!part) {
-            printMessage(QStringLiteral("--region は X,Y,幅,高さ の形（例: 0,0,400,300）で、"
-                                        "幅と高さを 1 以上にして指定してください: ")
-                + parser.value(region));
-            return ExitUsage;
-        }
-        options.geometry.region = *part;
-    }
-    struct AdjustmentOption
+    struct ValueOption
     {
-        const QCommandLineOption &option;
-        const char *name;
-        int &value;
+        prepare::Option option;
+        const QCommandLineOption &parsed;
     };
-    for (const AdjustmentOption &adjustment :
-        {AdjustmentOption {brightness, "明るさ", options.adjustments.brightness},
-            AdjustmentOption {contrast, "コントラスト", options.adjustments.contrast},
-            AdjustmentOption {saturation, "彩度", options.adjustments.saturation}}) {
-        const auto value = parseAdjustment(parser.value(adjustment.option));
-        if (!value) {
-            printMessage(QString::fromUtf8(adjustment.name)
-                + QStringLiteral("は -100 から 100 で指定してください: ")
-                + parser.value(adjustment.option));
+    for (const ValueOption &value :
+        {ValueOption {prepare::Option::Colors, colors}, ValueOption {prepare::Option::Fit, fit},
+            ValueOption {prepare::Option::Background, background},
+            ValueOption {prepare::Option::Region, region},
+            ValueOption {prepare::Option::Brightness, brightness},
+            ValueOption {prepare::Option::Contrast, contrast},
+            ValueOption {prepare::Option::Saturation, saturation}}) {
+        // --region has no default: the whole picture.
+        if (!parser.isSet(value.parsed) && value.parsed.defaultValues().isEmpty())
+            continue;
+        if (!prepare::setOption(value.option, parser.value(value.parsed), options)) {
+            printMessage(prepare::optionValueError(value.option, parser.value(value.parsed)));
             return ExitUsage;
         }
-        adjustment.value = *value;
     }
     options.dither = parser.isSet(dither);
     options.paletteFile = parser.value(palette);
@@ -279,5 +202,14 @@ int runPrepare(int argc, char *argv[])
                          .arg(QString::number(result.meanDeltaE, 'f', 2));
     if (!options.paletteFile.isEmpty())
         report += colorNumberList(result.picture, result.palette.colors);
+    // The chart file beside the picture keeps the names and the settings for
+    // the windows and the other commands.
+    const chart::SaveResult chartFile = chart::writeChartOfNewPicture(
+        output, chart::colorsOfPalette(result.palette.colors), prepare::optionArguments(options));
+    if (chartFile.status != chart::SaveStatus::Saved) {
+        printMessage(chart::saveFailureText(chartFile)
+            + QStringLiteral("\n画像は書き込みましたが、制作ファイルは書き込めませんでした。"));
+        return ExitWriteFailed;
+    }
     return printOutput(report);
 }

@@ -102,28 +102,32 @@ CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 --json と一緒に使うと &quot;blocks&quot; を加えます。</translation>
     </message>
     <message>
-        <source>Prints how many pieces of each colour the picture needs, one line per
-colour number.
-
-Exit status:
-  0  done
-  1  usage error
-  2  refused: the picture is not a 24-bit 160x120 BMP
-  3  the picture or the palette file is unreadable or broken</source>
-        <translation>その画像に必要なピースの数を、色番号ごとに 1 行で表示します。
-
-終了ステータス:
-  0  完了
-  1  使い方の誤り
-  2  拒否: 24bit、160×120 の BMP 画像ではありません
-  3  画像またはパレットファイルを読めないか、壊れています</translation>
-    </message>
-    <message>
         <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]); with --json, adds &quot;name&quot;. A wrong palette line stops with status 3.</source>
         <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
 CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 --json では &quot;name&quot; を加えます。パレットの行が誤って
 いれば、終了ステータス 3 で止まります。</translation>
+    </message>
+    <message>
+        <source>Prints how many pieces of each colour the picture needs, one line per
+colour number, with the names and codes of the chart file beside the
+picture (picture.tessamap) when there is one.
+
+Exit status:
+  0  done
+  1  usage error
+  2  refused: the picture is not a 24-bit 160x120 BMP
+  3  the picture, the palette file or the chart file is unreadable or
+     broken, or the chart file is of another picture or a newer version</source>
+        <translation>その画像に必要なピースの数を、色番号ごとに 1 行で表示します。画像の横に
+制作ファイル（picture.tessamap）があれば、その色の名前とコードも表示します。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り
+  2  拒否: 24bit、160×120 の BMP 画像ではありません
+  3  画像、パレットファイルまたは制作ファイルを読めないか、壊れています。
+     制作ファイルが別の画像のものか、新しい版のものであるときも</translation>
     </message>
 </context>
 <context>
@@ -171,56 +175,6 @@ CSV 行、UTF-8 または Shift-JIS。使った色を番号と
 名前付きで表示します。</translation>
     </message>
     <message>
-        <source>Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,
-AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,
-24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
-AVIF by their own rotation and mirror), scaled in linear light and
-reduced with libimagequant; with --palette its colours are taken from the
-colours of your pieces. Prints the number of colours and the mean CIEDE2000
-colour difference from the scaled picture (with --dither, after a blur of
-one pixel, as the mosaic looks from a step back).
-
-Exit status:
-  0  done
-  1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the
-     palette file (directly or through a link), when --region does not lie
-     inside the picture, an option value is empty, or a name is not UTF-8
-  2  refused: the picture&apos;s header claims more than 50 megapixels (30 at
-     16 bits a channel, 25 for HEIC and AVIF), or a JPEG has more than 100
-     scans
-  3  the picture or the palette file is unusable: missing, unreadable, empty,
-     truncated or in a format Qt cannot read, too large to convert, a palette
-     line is wrong (reported with its line number), or the palette file is
-     over 1 MiB or has over 1,024 colours
-  4  the output could not be written or is not a regular file, or standard
-     output could not be written
-Nothing is written unless the exit status is 0.</source>
-        <translation>Qt か libheif が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、
-AVIF など）からでも、Tessamap で使える画像を作ります: 160×120 画素、
-最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
-それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
-libimagequant で減色します。--palette では、手持ちのピースの色から色を
-選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
-（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
-
-終了ステータス:
-  0  完了
-  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT か
-     パレットファイルと同じファイルのとき（直接またはリンクで）、--region が
-     画像の中に収まらないとき、オプションの値が空のとき、名前が UTF-8 で
-     ないときも
-  2  拒否: 画像のヘッダーが 5000 万画素（1 チャンネル 16bit では 3000 万画素、
-     HEIC と AVIF では 2500 万画素）より大きいと書いているか、JPEG の
-     スキャンが 100 個を超えています
-  3  画像またはパレットファイルが使えません: 見つからない、読めない、
-     空、途中で切れている、Qt が読めない形式、大きすぎて変換できない、
-     パレットの行の誤り（行番号を表示します）、またはパレットファイルが
-     1 MiB か 1,024 色を超えています
-  4  書き出せませんでした（出力先が通常のファイルでないとき、標準出力に
-     書き込めないときも）
-終了ステータスが 0 でなければ、何も書き出しません。</translation>
-    </message>
-    <message>
         <source>Use only the part of the upright picture at X,Y (its top-left pixel) of W x H pixels; with crop, its middle in 4:3 (default: the whole picture).</source>
         <translation>正しい向きにした画像の、X,Y（左上の画素）から
 幅 W、高さ H 画素の部分だけを使います。crop では
@@ -240,6 +194,128 @@ n/2 を足します。</translation>
         <source>Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100).</source>
         <translation>彩度、-100 から 100（既定 0）: a* と b* を
 (1 + n/100) 倍にします。</translation>
+    </message>
+    <message>
+        <source>Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,
+AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,
+24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
+AVIF by their own rotation and mirror), scaled in linear light and
+reduced with libimagequant; with --palette its colours are taken from the
+colours of your pieces. Prints the number of colours and the mean CIEDE2000
+colour difference from the scaled picture (with --dither, after a blur of
+one pixel, as the mosaic looks from a step back). Beside OUTPUT it writes
+its chart file (OUTPUT.tessamap) with the names of the palette&apos;s colours
+and these settings; an earlier one of another picture is kept as .bak.
+
+Exit status:
+  0  done
+  1  usage error, also when OUTPUT does not end in .bmp, names INPUT or the
+     palette file (directly or through a link), when --region does not lie
+     inside the picture, an option value is empty, or a name is not UTF-8
+  2  refused: the picture&apos;s header claims more than 50 megapixels (30 at
+     16 bits a channel, 25 for HEIC and AVIF), or a JPEG has more than 100
+     scans
+  3  the picture or the palette file is unusable: missing, unreadable, empty,
+     truncated or in a format Qt cannot read, too large to convert, a palette
+     line is wrong (reported with its line number), or the palette file is
+     over 1 MiB or has over 1,024 colours
+  4  the output or its chart file could not be written or is not a regular
+     file, or standard output could not be written
+Nothing is written unless the exit status is 0, but for the picture when
+only its chart file could not be written.</source>
+        <translation>Qt か libheif が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、
+AVIF など）からでも、Tessamap で使える画像を作ります: 160×120 画素、
+最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
+それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
+libimagequant で減色します。--palette では、手持ちのピースの色から色を
+選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
+（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
+OUTPUT の横に、パレットの色の名前とこの設定を記した制作ファイル
+（OUTPUT.tessamap）を書き出します。別の画像の制作ファイルがあれば .bak
+として残します。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り。OUTPUT が .bmp で終わらないとき、OUTPUT が INPUT か
+     パレットファイルと同じファイルのとき（直接またはリンクで）、--region が
+     画像の中に収まらないとき、オプションの値が空のとき、名前が UTF-8 で
+     ないときも
+  2  拒否: 画像のヘッダーが 5000 万画素（1 チャンネル 16bit では 3000 万画素、
+     HEIC と AVIF では 2500 万画素）より大きいと書いているか、JPEG の
+     スキャンが 100 個を超えています
+  3  画像またはパレットファイルが使えません: 見つからない、読めない、
+     空、途中で切れている、Qt が読めない形式、大きすぎて変換できない、
+     パレットの行の誤り（行番号を表示します）、またはパレットファイルが
+     1 MiB か 1,024 色を超えています
+  4  画像または制作ファイルを書き出せませんでした（出力先が通常のファイルで
+     ないとき、標準出力に書き込めないときも）
+終了ステータスが 0 でなければ、何も書き出しません。ただし、制作ファイル
+だけを書き出せなかったときは、画像は書き出してあります。</translation>
+    </message>
+</context>
+<context>
+    <name>progress</name>
+    <message>
+        <source>Marks blocks done and reports the progress of building the picture: blocks
+done of 192, and per colour number the pieces in all and still to lay (in
+the blocks not done). The marks are kept in the chart file beside the
+picture (picture.tessamap), which the window 「制作」 uses too. LABELS
+are block labels separated by commas: A1,B12.
+
+Exit status:
+  0  done
+  1  usage error, also a label that is not a block (A1 to P12)
+  2  refused: the picture is not a 24-bit 160x120 BMP
+  3  the picture or its chart file is unreadable or broken, of another
+     picture or of a newer version; the chart file is left as it was
+  4  the chart file could not be written; the earlier file is kept
+Nothing is written unless blocks are marked and the exit status is 0.</source>
+        <translation>できたブロックを記録し、絵づくりの進み具合を表示します: 192 のうち
+できたブロックの数と、色番号ごとのピースの数（全体と、まだできていない
+ブロックの残り）。記録は画像の横の制作ファイル（picture.tessamap）に
+残り、画面の「制作」も同じファイルを使います。LABELS はブロックの名前を
+コンマで区切ったものです: A1,B12。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り。ブロックでない名前（A1 から P12 以外）のときも
+  2  拒否: 24bit、160×120 の BMP 画像ではありません
+  3  画像または制作ファイルを読めないか、壊れているか、別の画像のものか、
+     新しい版のものです。制作ファイルはそのまま残します
+  4  制作ファイルを書き込めませんでした。前のファイルはそのまま残ります
+ブロックを記録し、終了ステータスが 0 のときだけ書き込みます。</translation>
+    </message>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>A 160x120, 24-bit BMP picture, or its chart file (.tessamap).</source>
+        <translation>160×120、24bit の BMP 画像、またはその制作ファイル（.tessamap）。</translation>
+    </message>
+    <message>
+        <source>Mark these blocks done.</source>
+        <translation>これらのブロックを、できたことにします。</translation>
+    </message>
+    <message>
+        <source>Mark these blocks not done again.</source>
+        <translation>これらのブロックを、まだできていないことに戻します。</translation>
+    </message>
+    <message>
+        <source>Give the blocks of --blocks to &lt;name&gt;.</source>
+        <translation>--blocks のブロックを &lt;name&gt; の担当にします。</translation>
+    </message>
+    <message>
+        <source>Take the blocks of --blocks from their builder.</source>
+        <translation>--blocks のブロックの担当をなくします。</translation>
+    </message>
+    <message>
+        <source>The blocks for --builder or --no-builder.</source>
+        <translation>--builder または --no-builder のブロック。</translation>
+    </message>
+    <message>
+        <source>Print the report as JSON: &quot;done&quot; (labels), &quot;colors&quot; (number, rgb, name, code, total, remaining) and &quot;builders&quot; (name: labels).</source>
+        <translation>JSON で表示します: &quot;done&quot;（ブロックの名前）、&quot;colors&quot;（number、rgb、name、code、total、remaining）、&quot;builders&quot;（名前: ブロックの名前）。</translation>
     </message>
 </context>
 <context>
@@ -261,6 +337,7 @@ Commands:
   prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture
   export PICTURE            write the CSV files and the PDF prints
   list PICTURE              print the pieces needed for each colour
+  progress PICTURE          mark blocks done, report what is left to lay
 
 &apos;tessamap-cli COMMAND --help&apos; describes a command, its options and its
 exit status.</source>
@@ -272,6 +349,7 @@ PDF の印刷物を作ります。どんな写真からでも、そのような�
   prepare INPUT OUTPUT.bmp  どんな画像からでも Tessamap の画像を作る
   export PICTURE            CSV ファイルと PDF の印刷物を書き出す
   list PICTURE              色ごとに必要なピースの数を表示する
+  progress PICTURE          できたブロックを記録し、残りのピースを表示する
 
 「tessamap-cli コマンド --help」で、そのコマンドの説明、オプション、
 終了ステータスを表示します。</translation>
