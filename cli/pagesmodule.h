@@ -12,6 +12,10 @@
 class QCoreApplication;
 struct modShared;
 
+namespace chart {
+struct Chart;
+}
+
 // The PDF prints of one export, into folder.
 struct PagesRequest
 {
@@ -26,6 +30,12 @@ struct PagesRequest
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;
+    // The chart at the size of its pieces, as <base name>-<size>mm.pdf.
+    const chart::Chart *chart = nullptr; // for the actual-size pages
+    bool actualSize = false;
+    double pieceSize = 5;
+    bool a3 = false;
+    int board = 0; // none
 };
 
 struct PagesOutcome
