@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class Dialogs
@@ -34,9 +35,13 @@ public:
         const QString &initialDirectory, const QStringList &filters)
         = 0;
     // A save dialog in the proposed file's folder, with the one filter; a name
-    // typed without a suffix gets defaultSuffix. Nothing on cancel.
-    virtual std::optional<QString> chooseSaveFile(
-        const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
+    // typed without a suffix gets defaultSuffix. A confirmed name passes through
+    // nameRule, where given, before the dialog asks whether to replace an
+    // existing file: the question names the file that will be written. Nothing
+    // on cancel.
+    using NameRule = std::function<QString(const QString &)>;
+    virtual std::optional<QString> chooseSaveFile(const QString &proposedPath,
+        const QString &filter, const QString &defaultSuffix, const NameRule &nameRule = {})
         = 0;
     // The colour dialog starting at initial; nothing on cancel.
     virtual std::optional<QColor> chooseColor(const QColor &initial, const QString &title) = 0;

@@ -48,9 +48,10 @@ std::optional<Dialogs::ChosenFile> ScriptedDialogs::chooseOpenFile(
     return ChosenFile {*path, filter};
 }
 
-std::optional<QString> ScriptedDialogs::chooseSaveFile(
-    const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
+std::optional<QString> ScriptedDialogs::chooseSaveFile(const QString &proposedPath,
+    const QString &filter, const QString &defaultSuffix, const NameRule &nameRule)
 {
+    lastNameRule = nameRule;
     lastProposedPath = proposedPath;
     lastFilterDescription = filter;
     lastDefaultSuffix = defaultSuffix;
