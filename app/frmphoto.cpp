@@ -329,7 +329,7 @@ void frmPhoto::cmdSave_Click()
     if (!resultIsCurrent())
         return;
     const QImage picture = m_shown.reduced.picture;
-    const auto chosen = m_dialogs.chooseSaveFile(
+    const auto chosen = m_dialogs.chooseSaveFileByRule(
         proposedOutput(), PictureFilter, QStringLiteral("bmp"), prepare::withBmpName);
     if (!chosen)
         return;
@@ -339,7 +339,7 @@ void frmPhoto::cmdSave_Click()
     if (output != *chosen && QFileInfo::exists(output)
         && m_dialogs.messageBox(
                QStringLiteral("%1 は既に存在します。\r\n置き換えますか？").arg(output),
-               QStringLiteral("Tessamap"), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo)
+               QStringLiteral("Tessamap"), Dialogs::Icon::Information, Dialogs::Buttons::YesNo)
             != Dialogs::Answer::Yes)
         return;
     if (refuseOutput(output))

@@ -106,8 +106,14 @@ std::optional<Dialogs::ChosenFile> QtDialogs::chooseOpenFile(
         int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
 }
 
-std::optional<QString> QtDialogs::chooseSaveFile(const QString &proposedPath, const QString &filter,
-    const QString &defaultSuffix, const NameRule &nameRule)
+std::optional<QString> QtDialogs::chooseSaveFile(
+    const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
+{
+    return chooseSaveFileByRule(proposedPath, filter, defaultSuffix, {});
+}
+
+std::optional<QString> QtDialogs::chooseSaveFileByRule(const QString &proposedPath,
+    const QString &filter, const QString &defaultSuffix, const NameRule &nameRule)
 {
     SaveDialog dialog(QApplication::activeWindow(), nameRule);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

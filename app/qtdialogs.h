@@ -19,8 +19,10 @@ public:
         const QString &filterDescription, const QString &pattern) override;
     std::optional<ChosenFile> chooseOpenFile(
         const QString &initialDirectory, const QStringList &filters) override;
-    std::optional<QString> chooseSaveFile(const QString &proposedPath, const QString &filter,
-        const QString &defaultSuffix, const NameRule &nameRule = {}) override;
+    std::optional<QString> chooseSaveFile(
+        const QString &proposedPath, const QString &filter, const QString &defaultSuffix) override;
+    std::optional<QString> chooseSaveFileByRule(const QString &proposedPath, const QString &filter,
+        const QString &defaultSuffix, const NameRule &nameRule) override;
     std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     bool showPrinter() override;
 
