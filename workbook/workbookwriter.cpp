@@ -134,7 +134,7 @@ private:
         lxw_format *cell = format();
         format_set_pattern(cell, LXW_PATTERN_SOLID);
         format_set_bg_color(cell, lxwColor(fill));
-        format_set_font_color(cell, lxwColor(readableTextColor(fill, Black, White)));
+        format_set_font_color(cell, lxwColor(readablecolor::textColor(fill, Black, White)));
         format_set_font_size(cell, large ? 14 : 9);
         format_set_align(cell, LXW_ALIGN_CENTER);
         format_set_align(cell, LXW_ALIGN_VERTICAL_CENTER);
