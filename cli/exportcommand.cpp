@@ -1,3 +1,4 @@
+#include "chart.h"
 #include "colornames.h"
 #include "commandline.h"
 #include "commands.h"
@@ -6,6 +7,7 @@
 #include "pagesmodule.h"
 #include "paletteoption.h"
 #include "pictureanalysis.h"
+#include "workbookwriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,7 +109,11 @@ int runExport(int argc, char *argv[])
             "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
             "wrong palette line stops with status 3."),
         QStringLiteral("file"));
-    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette});
+    const QCommandLineOption xlsx(QStringLiteral("xlsx"),
+        QCoreApplication::translate("export",
+            "The chart as a spreadsheet workbook, <picture's name>.xlsx: the whole chart, the "
+            "colours, the pieces per block and one sheet per block, coloured and numbered."));
+    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette, xlsx});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -121,8 +127,9 @@ int runExport(int argc, char *argv[])
         }
     }
     const bool printsOverview = parser.isSet(overview);
+    const bool writesWorkbook = parser.isSet(xlsx);
     const bool all = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix)
-        && !onePage && !printsOverview;
+        && !onePage && !printsOverview && !writesWorkbook;
     const bool writesCsv = all || parser.isSet(csv);
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
@@ -154,6 +161,14 @@ int runExport(int argc, char *argv[])
     bool refused = false;
     if (writesCsv) {
         const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder);
+        if (!result.ok())
+            printMessage(result.message);
+        writeFailed |= !result.ok();
+    }
+    if (writesWorkbook) {
+        const workbook::WriteResult result
+            = workbook::writeWorkbook(chart::chartFromAnalysis(model, colorMax),
+                folder.absoluteFilePath(workbook::workbookFileName(picture)));
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();
