@@ -5,6 +5,7 @@
 #include "readablecolor.h"
 #include "writefailure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -458,8 +459,14 @@ QString workbookFileName(const QString &picturePath)
     return QFileInfo(picturePath).completeBaseName() + QStringLiteral(".xlsx");
 }
 
-WriteResult writeWorkbook(const chart::Chart &chart, const QString &path)
+WriteResult writeWorkbook(
+    const chart::Chart &chart, const QString &path, const QString &picturePath)
 {
+    if (namesSameFile(path, picturePath)) {
+        return {WriteResult::Failure::IsThePicture,
+            QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\r\n")
+                + QDir::toNativeSeparators(path)};
+    }
     // Opened first: a folder that takes no file is reported before the work.
     OutputFile file(path);
     if (!file.open())
