@@ -8,6 +8,7 @@
 #include "pagesmodule.h"
 #include "paletteoption.h"
 #include "pictureanalysis.h"
+#include "workbookwriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -121,8 +122,12 @@ int runExport(int argc, char *argv[])
         QCoreApplication::translate(
             "export", "With --actual-size: mark the edges of <n> x <n> pegboards (2 to 160)."),
         QStringLiteral("n"));
+    const QCommandLineOption xlsx(QStringLiteral("xlsx"),
+        QCoreApplication::translate("export",
+            "The chart as a spreadsheet workbook, <picture's name>.xlsx: the whole chart, the "
+            "colours, the pieces per block and one sheet per block, coloured and numbered."));
     parser.addOptions(
-        {out, csv, sampleSheet, matrix, block, overview, palette, actualSize, paper, board});
+        {out, csv, sampleSheet, matrix, block, overview, palette, xlsx, actualSize, paper, board});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -169,8 +174,9 @@ int runExport(int argc, char *argv[])
         }
     }
     const bool printsOverview = parser.isSet(overview);
+    const bool writesWorkbook = parser.isSet(xlsx);
     const bool all = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix)
-        && !onePage && !printsOverview && !pieceSize;
+        && !onePage && !printsOverview && !writesWorkbook && !pieceSize;
     const bool writesCsv = all || parser.isSet(csv);
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
@@ -203,6 +209,14 @@ int runExport(int argc, char *argv[])
     bool refused = false;
     if (writesCsv) {
         const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder);
+        if (!result.ok())
+            printMessage(result.message);
+        writeFailed |= !result.ok();
+    }
+    if (writesWorkbook) {
+        const workbook::WriteResult result
+            = workbook::writeWorkbook(chart::chartFromAnalysis(model, colorMax),
+                folder.absoluteFilePath(workbook::workbookFileName(picture)), picture);
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();
