@@ -316,11 +316,8 @@ QString frmPhoto::proposedOutput() const
 
 bool frmPhoto::refuseOutput(const QString &path)
 {
-    prepare::PrepareResult::Status refusal = prepare::PrepareResult::Status::Done;
-    if (namesSameFile(m_path, path))
-        refusal = prepare::PrepareResult::Status::OutputIsInput;
-    else if (!m_paletteFile.isEmpty() && namesSameFile(m_paletteFile, path))
-        refusal = prepare::PrepareResult::Status::OutputIsPalette;
+    const prepare::PrepareResult::Status refusal
+        = prepare::outputRefusal(m_path, path, m_paletteFile);
     if (refusal == prepare::PrepareResult::Status::Done)
         return false;
     showFailure(m_dialogs, failureText(refusal, m_path, path));
@@ -332,19 +329,30 @@ void frmPhoto::cmdSave_Click()
     if (!resultIsCurrent())
         return;
     const QImage picture = m_shown.reduced.picture;
-    const auto chosen
-        = m_dialogs.chooseSaveFile(proposedOutput(), PictureFilter, QStringLiteral("bmp"));
-    if (!chosen || refuseOutput(*chosen))
+    const auto chosen = m_dialogs.chooseSaveFileByRule(
+        proposedOutput(), PictureFilter, QStringLiteral("bmp"), prepare::withBmpName);
+    if (!chosen)
         return;
-    const prepare::PrepareResult::Status written = prepare::writePreparedPicture(picture, *chosen);
+    // Qt's dialog applied the rule before asking about an existing file; one
+    // that did not has asked about another name.
+    const QString output = prepare::withBmpName(*chosen);
+    if (output != *chosen && QFileInfo::exists(output)
+        && m_dialogs.messageBox(
+               QStringLiteral("%1 は既に存在します。\r\n置き換えますか？").arg(output),
+               QStringLiteral("Tessamap"), Dialogs::Icon::Information, Dialogs::Buttons::YesNo)
+            != Dialogs::Answer::Yes)
+        return;
+    if (refuseOutput(output))
+        return;
+    const prepare::PrepareResult::Status written = prepare::writePreparedPicture(picture, output);
     if (written != prepare::PrepareResult::Status::Done) {
         showFailure(m_dialogs,
             outputFailureText(
-                failureText(written, m_path, *chosen), QFileInfo(*chosen).absolutePath()));
+                failureText(written, m_path, output), QFileInfo(output).absolutePath()));
         return;
     }
     unloadForm();
-    emit pictureSaved(*chosen);
+    emit pictureSaved(output);
 }
 
 void frmPhoto::cmdClose_Click()

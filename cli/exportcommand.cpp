@@ -1,3 +1,4 @@
+#include "chart.h"
 #include "colornames.h"
 #include "commandline.h"
 #include "commands.h"
@@ -7,6 +8,7 @@
 #include "pagesmodule.h"
 #include "paletteoption.h"
 #include "pictureanalysis.h"
+#include "workbookwriter.h"
 #include "writefailure.h"
 
 #include <QCoreApplication>
@@ -110,7 +112,11 @@ int runExport(int argc, char *argv[])
             "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
             "wrong palette line stops with status 3."),
         QStringLiteral("file"));
-    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette});
+    const QCommandLineOption xlsx(QStringLiteral("xlsx"),
+        QCoreApplication::translate("export",
+            "The chart as a spreadsheet workbook, <picture's name>.xlsx: the whole chart, the "
+            "colours, the pieces per block and one sheet per block, coloured and numbered."));
+    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette, xlsx});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -124,8 +130,9 @@ int runExport(int argc, char *argv[])
         }
     }
     const bool printsOverview = parser.isSet(overview);
+    const bool writesWorkbook = parser.isSet(xlsx);
     const bool all = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix)
-        && !onePage && !printsOverview;
+        && !onePage && !printsOverview && !writesWorkbook;
     const bool writesCsv = all || parser.isSet(csv);
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
@@ -178,6 +185,8 @@ int runExport(int argc, char *argv[])
     if (parser.isSet(palette))
         inputs.append(QFileInfo(parser.value(palette)).absoluteFilePath());
     QStringList outputs = writesCsv ? csv::outputPaths(folder) : QStringList();
+    if (writesWorkbook)
+        outputs.append(folder.absoluteFilePath(workbook::workbookFileName(picture)));
     if (drawsPages) {
         PagesRequest listing = request;
         listing.pathsOnly = true;
@@ -196,6 +205,14 @@ int runExport(int argc, char *argv[])
     bool refused = false;
     if (writesCsv) {
         const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder, inputs);
+        if (!result.ok())
+            printMessage(result.message);
+        writeFailed |= !result.ok();
+    }
+    if (writesWorkbook) {
+        const workbook::WriteResult result
+            = workbook::writeWorkbook(chart::chartFromAnalysis(model, colorMax),
+                folder.absoluteFilePath(workbook::workbookFileName(picture)));
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();

@@ -81,6 +81,12 @@ CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 パレットの行が誤っていれば、終了ステータス 3 で
 止まります。</translation>
     </message>
+    <message>
+        <source>The chart as a spreadsheet workbook, &lt;picture&apos;s name&gt;.xlsx: the whole chart, the colours, the pieces per block and one sheet per block, coloured and numbered.</source>
+        <translation>図案を表計算のブック &lt;画像の名前&gt;.xlsx にします:
+図案の全体、色、ブロックごとのピース数、ブロックごとの
+シート。どのマスも色で塗り、色番号を入れます。</translation>
+    </message>
 </context>
 <context>
     <name>list</name>

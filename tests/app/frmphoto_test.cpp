@@ -225,7 +225,9 @@ TEST_F(PhotoWindowTest, RefusesToSaveOntoThePhotoAndKeepsAnEarlierFileWhenTheWri
     const QString hardLink = folder.filePath("same.bmp");
     ASSERT_EQ(
         ::link(QFile::encodeName(jpeg).constData(), QFile::encodeName(hardLink).constData()), 0);
-    for (const QString &target : {jpeg, hardLink}) {
+    const QString symbolicLink = folder.filePath("link.bmp");
+    ASSERT_TRUE(QFile::link(jpeg, symbolicLink));
+    for (const QString &target : {hardLink, symbolicLink}) {
         save(target);
         ASSERT_FALSE(dialogs.messages.isEmpty());
         EXPECT_EQ(dialogs.messages.takeLast().text,
@@ -256,6 +258,44 @@ TEST_F(PhotoWindowTest, RefusesToSaveOntoThePhotoAndKeepsAnEarlierFileWhenTheWri
     EXPECT_TRUE(mainWindow.isLoaded());
     EXPECT_EQ(model.strFileName, earlier);
     EXPECT_EQ(QFileInfo(earlier).size(), 57654);
+}
+
+TEST_F(PhotoWindowTest, ANameWithoutBmpGetsItSoThatAnotherPhotoOrThePaletteIsKept)
+{
+    mainWindow.showForm();
+    const QString other = savePhoto("IMG_0414.JPG");
+    const QString palette = folder.filePath("pieces.csv");
+    writeAll(palette, "0,0,0\n255,255,255\n200,30,30\n");
+    const QByteArray otherBytes = readAll(other);
+    ASSERT_TRUE(photo.openPhoto(savePhoto()));
+    dialogs.fileChoices.push_back(palette);
+    button(photo, "cmdPalette")->click();
+
+    // Qt's dialog asks about replacing a file only after the rule named it.
+    save(other);
+    ASSERT_TRUE(dialogs.lastNameRule);
+    EXPECT_EQ(dialogs.lastNameRule(other), other + ".bmp");
+    EXPECT_EQ(dialogs.lastNameRule(folder.filePath("a.BMP")), folder.filePath("a.BMP"));
+    EXPECT_EQ(readAll(other), otherBytes);
+    EXPECT_EQ(QFileInfo(other + ".bmp").size(), 57654);
+    EXPECT_EQ(model.strFileName, other + ".bmp");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // A dialog that did not apply the rule asked about another file: asked again.
+    ASSERT_TRUE(photo.openPhoto(folder.filePath("photo.jpg")));
+    dialogs.fileChoices.push_back(palette);
+    button(photo, "cmdPalette")->click();
+    const QByteArray saved = readAll(other + ".bmp");
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    save(other);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(other + ".bmp"));
+    EXPECT_EQ(readAll(other + ".bmp"), saved);
+    EXPECT_TRUE(photo.isLoaded());
+
+    save(palette);
+    EXPECT_EQ(readAll(palette), QByteArray("0,0,0\n255,255,255\n200,30,30\n"));
+    EXPECT_EQ(QFileInfo(palette + ".bmp").size(), 57654);
 }
 
 TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)

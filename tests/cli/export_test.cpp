@@ -248,6 +248,7 @@ TEST_F(CliExportTest, AnOutputNamingThePictureOrThePaletteWritesNothing)
             "ColorMatrixOverview.pdf"},
         {{"export", write("q.bmp", picture), "--palette", write("ColorCount.csv", palette)},
             "ColorCount.csv"},
+        {{"export", write("w.xlsx", picture), "--xlsx"}, "w.xlsx"},
     };
     for (const auto &each : cases) {
         SCOPED_TRACE(each.arguments.join(' ').toStdString());
