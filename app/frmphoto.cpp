@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "failuremessage.h"
+#include "filename.h"
 #include "outputfile.h"
 #include "photocommand.h"
 #include "photoframeview.h"
@@ -82,6 +83,10 @@ frmPhoto::~frmPhoto()
 
 bool frmPhoto::openPhoto(const QString &path)
 {
+    if (!nameSurvivesFileSystem(path)) {
+        showFailure(m_dialogs, mangledNameText(path));
+        return false;
+    }
     WaitCursor wait;
     const prepare::PictureSource source = prepare::openPictureSource(path);
     if (source.status != prepare::LoadStatus::Ok) {
@@ -204,6 +209,10 @@ void frmPhoto::cmdPalette_Click()
         QStringLiteral("パレットファイル(*.gpl *.csv)"), QStringLiteral("*.gpl *.csv"));
     if (!chosen)
         return;
+    if (!nameSurvivesFileSystem(*chosen)) {
+        showFailure(m_dialogs, mangledNameText(*chosen));
+        return;
+    }
     const PaletteFile palette = readPaletteFile(*chosen);
     if (palette.status != PaletteFile::Status::Ok) {
         showFailure(m_dialogs, paletteErrorText(palette, *chosen));
@@ -336,6 +345,10 @@ void frmPhoto::cmdSave_Click()
     // Qt's dialog applied the rule before asking about an existing file; one
     // that did not has asked about another name.
     const QString output = prepare::withBmpName(*chosen);
+    if (!nameSurvivesFileSystem(output)) {
+        showFailure(m_dialogs, mangledNameText(output));
+        return;
+    }
     if (output != *chosen && QFileInfo::exists(output)
         && m_dialogs.messageBox(
                QStringLiteral("%1 は既に存在します。\r\n置き換えますか？").arg(output),

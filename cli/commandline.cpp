@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "filename.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -108,7 +110,7 @@ std::optional<int> parseCommandLine(
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QFile::decodeName(argv[i]);
-        if (QFile::encodeName(arguments.last()) != argv[i]) {
+        if (!nameSurvivesFileSystem(arguments.last())) {
             return usageError(
                 QStringLiteral("UTF-8 ではない文字を含む引数は扱えません（ファイル名は UTF-8 で"
                                "指定してください）。\n")

@@ -21,6 +21,7 @@ QString overviewHelp()
         "  prepare INPUT OUTPUT.bmp  make a Tessamap picture from any picture\n"
         "  export PICTURE            write the CSV files and the PDF prints\n"
         "  list PICTURE              print the pieces needed for each colour\n"
+        "  check PICTURE PHOTO       find the wrong pieces in a photo of a laid board\n"
         "\n"
         "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
         "exit status.");
@@ -46,6 +47,10 @@ int main(int argc, char *argv[])
         const auto prepare = pagesFunction<RunPrepareFunction>("tessamapRunPrepare");
         return prepare ? prepare(argc, argv) : ExitBroken;
     }
+    if (std::strcmp(command, "check") == 0) {
+        const auto check = pagesFunction<RunCheckFunction>("tessamapRunCheck");
+        return check ? check(argc, argv) : ExitBroken;
+    }
     if (isOneOf(command, {"--help", "-h", "-?"})) {
         const auto application = createCommandApplication();
         return printOutput(overviewHelp());
@@ -54,12 +59,13 @@ int main(int argc, char *argv[])
         return printOutput(versionText());
     if (command[0] == '-') {
         printMessage(
-            QStringLiteral("オプションはコマンド（prepare、export、list）の後に指定してください: ")
+            QStringLiteral(
+                "オプションはコマンド（prepare、export、list、check）の後に指定してください: ")
             + QString::fromLocal8Bit(command) + QStringLiteral("\n")
             + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
         return ExitUsage;
     }
-    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list）。\n")
+    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list、check）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
     return ExitUsage;
 }

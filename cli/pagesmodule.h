@@ -1,7 +1,7 @@
-// The pages module: the part of tessamap-cli that draws PDF pages and prepares
-// pictures. It needs Qt Gui and the image libraries, whose loading is most of a
-// short run's time, so the program loads it only for the commands that use it;
-// `list` and `export --csv` start with Qt Core alone.
+// The pages module: the part of tessamap-cli that draws PDF pages, prepares
+// pictures and checks photos of laid boards. It needs Qt Gui and the image libraries, whose loading
+// is most of a short run's time, so the program loads it only for the commands that use it; `list`
+// and `export --csv` start with Qt Core alone.
 #pragma once
 
 #include <QDir>
@@ -41,6 +41,7 @@ extern "C" {
 using CreateGuiApplicationFunction = QCoreApplication *(int *argc, char **argv);
 using PrintPagesFunction = void(const PagesRequest *request, PagesOutcome *outcome);
 using RunPrepareFunction = int(int argc, char **argv);
+using RunCheckFunction = int(int argc, char **argv);
 }
 
 // The entry point of the module beside the program (the build) or in

@@ -1,5 +1,6 @@
 // The entry points of the pages module (see pagesmodule.h): the GUI
-// application that drawing text needs, the export's PDF prints, and prepare.
+// application that drawing text needs, the export's PDF prints, prepare and
+// check.
 #include "commandline.h"
 #include "commands.h"
 #include "fontface.h"
@@ -87,4 +88,9 @@ extern "C" Q_DECL_EXPORT void tessamapPrintPages(const PagesRequest *request, Pa
 extern "C" Q_DECL_EXPORT int tessamapRunPrepare(int argc, char **argv)
 {
     return runPrepare(argc, argv);
+}
+
+extern "C" Q_DECL_EXPORT int tessamapRunCheck(int argc, char **argv)
+{
+    return runCheck(argc, argv);
 }

@@ -9,7 +9,7 @@ TEST(CliUsage, AnOptionBeforeTheCommandIsAUsageErrorThatSaysSo)
     const CliRun run = runCli({"--colors", "8", "prepare", "in.jpg", "out.bmp"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(
-        run.err.contains(QStringLiteral("オプションはコマンド（prepare、export、list）の後に")))
+        run.err.contains(QStringLiteral("オプションはコマンド（prepare、export、list、check）の後に")))
         << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("--colors")));
 }
