@@ -212,7 +212,7 @@ int runExport(int argc, char *argv[])
     if (writesWorkbook) {
         const workbook::WriteResult result
             = workbook::writeWorkbook(chart::chartFromAnalysis(model, colorMax),
-                folder.absoluteFilePath(workbook::workbookFileName(picture)));
+                folder.absoluteFilePath(workbook::workbookFileName(picture)), picture);
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();

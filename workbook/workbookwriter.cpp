@@ -5,6 +5,7 @@
 #include "readablecolor.h"
 #include "writefailure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -86,6 +87,8 @@ public:
         m_title = format();
         format_set_bold(m_title);
         format_set_font_size(m_title, 14);
+        m_bold = format();
+        format_set_bold(m_bold);
         m_total = format();
         format_set_bold(m_total);
         format_set_top(m_total, LXW_BORDER_MEDIUM);
@@ -175,14 +178,14 @@ private:
     // A SUM over the given range with its value, so that a reader that does
     // not calculate sees the total too.
     void sum(lxw_worksheet *sheet, int row, int column, int firstRow, int firstColumn, int lastRow,
-        int lastColumn, int value)
+        int lastColumn, int value, lxw_format *style)
     {
         char range[LXW_MAX_CELL_RANGE_LENGTH];
         lxw_rowcol_to_range(range, lxw_row_t(firstRow), lxw_col_t(firstColumn), lxw_row_t(lastRow),
             lxw_col_t(lastColumn));
         const QByteArray formula = QByteArray("=SUM(") + range + ')';
         worksheet_write_formula_num(
-            sheet, lxw_row_t(row), lxw_col_t(column), formula.constData(), m_total, value);
+            sheet, lxw_row_t(row), lxw_col_t(column), formula.constData(), style, value);
     }
 
     void squareCells(
@@ -299,7 +302,7 @@ private:
         text(sheet, row, 0, QStringLiteral("合計"), m_total);
         for (int column = 1; column < piecesColumn; ++column)
             worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(column), m_total);
-        sum(sheet, row, piecesColumn, 1, piecesColumn, row - 1, piecesColumn, total);
+        sum(sheet, row, piecesColumn, 1, piecesColumn, row - 1, piecesColumn, total, m_total);
         worksheet_freeze_panes(sheet, 1, 0);
         pageSetUp(sheet, false);
     }
@@ -339,7 +342,7 @@ private:
                 blockTotal += pieces;
                 columnTotals[k] += pieces;
             }
-            sum(sheet, row, totalColumn, row, firstCount, row, totalColumn - 1, blockTotal);
+            sum(sheet, row, totalColumn, row, firstCount, row, totalColumn - 1, blockTotal, m_bold);
         }
         const int totalRow = chart::BlockTotal + 1;
         text(sheet, totalRow, 0, QStringLiteral("合計"), m_total);
@@ -348,10 +351,10 @@ private:
         int all = 0;
         for (int k = 0; k < numbers.size(); ++k) {
             sum(sheet, totalRow, firstCount + k, 1, firstCount + k, totalRow - 1, firstCount + k,
-                columnTotals[k]);
+                columnTotals[k], m_total);
             all += columnTotals[k];
         }
-        sum(sheet, totalRow, totalColumn, 1, totalColumn, totalRow - 1, totalColumn, all);
+        sum(sheet, totalRow, totalColumn, 1, totalColumn, totalRow - 1, totalColumn, all, m_total);
         worksheet_freeze_panes(sheet, 1, lxw_col_t(firstCount));
         pageSetUp(sheet, true);
         worksheet_fit_to_pages(sheet, 1, 0);
@@ -407,6 +410,7 @@ private:
     lxw_format *m_text = nullptr;
     lxw_format *m_heading = nullptr;
     lxw_format *m_title = nullptr;
+    lxw_format *m_bold = nullptr;
     lxw_format *m_total = nullptr;
     bool m_hasZero = false;
     bool m_hasNames = false;
@@ -455,8 +459,14 @@ QString workbookFileName(const QString &picturePath)
     return QFileInfo(picturePath).completeBaseName() + QStringLiteral(".xlsx");
 }
 
-WriteResult writeWorkbook(const chart::Chart &chart, const QString &path)
+WriteResult writeWorkbook(
+    const chart::Chart &chart, const QString &path, const QString &picturePath)
 {
+    if (namesSameFile(path, picturePath)) {
+        return {WriteResult::Failure::IsThePicture,
+            QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\r\n")
+                + QDir::toNativeSeparators(path)};
+    }
     // Opened first: a folder that takes no file is reported before the work.
     OutputFile file(path);
     if (!file.open())

@@ -21,7 +21,7 @@ namespace workbook {
 
 struct WriteResult
 {
-    enum class Failure { None, Create, Write };
+    enum class Failure { None, Create, Write, IsThePicture };
 
     Failure failure = Failure::None;
     // Japanese text for the message, naming the file and its full path; empty on success.
@@ -34,6 +34,9 @@ struct WriteResult
 // "my.photo.xlsx" for "my.photo.bmp".
 QString workbookFileName(const QString &picturePath);
 
-WriteResult writeWorkbook(const chart::Chart &chart, const QString &path);
+// A path that names the picture itself (a BMP called "chart.xlsx", or chosen
+// so in a dialog) is refused with IsThePicture and the picture left as it is.
+WriteResult writeWorkbook(
+    const chart::Chart &chart, const QString &path, const QString &picturePath);
 
 } // namespace workbook
