@@ -26,12 +26,14 @@ struct PagesRequest
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;
+    bool pathsOnly = false; // nothing printed: the outcome lists the PDFs' paths
 };
 
 struct PagesOutcome
 {
     bool writeFailed = false;
     bool refused = false; // the matrix prints, by the top-left block rule
+    QStringList paths; // with pathsOnly
 };
 
 // The module's entry points, looked up by these names.
