@@ -5,10 +5,12 @@
 #include "commands.h"
 #include "csvwriter.h"
 #include "modshared.h"
+#include "outputfile.h"
 #include "pagesmodule.h"
 #include "paletteoption.h"
 #include "pictureanalysis.h"
 #include "workbookwriter.h"
+#include "writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,7 +75,8 @@ int runExport(int argc, char *argv[])
         "\n"
         "Exit status:\n"
         "  0  done\n"
-        "  1  usage error\n"
+        "  1  usage error, or an output would replace the picture or the palette\n"
+        "     file (nothing is written)\n"
         "  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is\n"
         "     written), or the matrix prints were refused because the top-left\n"
         "     block holds a pixel without a colour number (the other outputs\n"
@@ -205,10 +208,57 @@ int runExport(int argc, char *argv[])
     if (!checkOutputFolder(folder.path()))
         return ExitWriteFailed;
 
+    PagesRequest request;
+    request.model = &model;
+    request.colorMax = colorMax;
+    request.picture = picture;
+    request.folder = folder;
+    request.sampleSheet = printsSample;
+    request.matrix = printsMatrix;
+    request.overview = printsOverview;
+    if (paletteColors)
+        request.colorNames = colorNames(model, colorMax, *paletteColors);
+    request.onePage = onePage.has_value();
+    if (onePage) {
+        request.blockX = onePage->x;
+        request.blockY = onePage->y;
+    }
+    const chart::Chart chart = chart::chartFromAnalysis(model, colorMax);
+    request.chart = &chart;
+    request.actualSize = pieceSize.has_value();
+    request.pieceSize = pieceSize.value_or(0);
+    request.a3 = paperName == QStringLiteral("A3");
+    request.board = boardSize;
+    const auto printPages
+        = drawsPages ? pagesFunction<PrintPagesFunction>("tessamapPrintPages") : nullptr;
+    if (drawsPages && !printPages)
+        return ExitBroken;
+
+    // Every output is named before the first is written, so that none replaces what was read.
+    QStringList inputs {picture};
+    if (parser.isSet(palette))
+        inputs.append(QFileInfo(parser.value(palette)).absoluteFilePath());
+    QStringList outputs = writesCsv ? csv::outputPaths(folder) : QStringList();
+    if (writesWorkbook)
+        outputs.append(folder.absoluteFilePath(workbook::workbookFileName(picture)));
+    if (drawsPages) {
+        PagesRequest listing = request;
+        listing.pathsOnly = true;
+        PagesOutcome listed;
+        printPages(&listing, &listed);
+        outputs += listed.paths;
+    }
+    for (const QString &output : outputs) {
+        if (!replacedInput(output, inputs).isEmpty()) {
+            printMessage(writeFailureText(WriteFailure::ReplacesInput, output));
+            return ExitUsage;
+        }
+    }
+
     bool writeFailed = false;
     bool refused = false;
     if (writesCsv) {
-        const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder);
+        const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder, inputs);
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();
@@ -222,31 +272,7 @@ int runExport(int argc, char *argv[])
         writeFailed |= !result.ok();
     }
     if (drawsPages) {
-        PagesRequest request;
-        request.model = &model;
-        request.colorMax = colorMax;
-        request.picture = picture;
-        request.folder = folder;
-        request.sampleSheet = printsSample;
-        request.matrix = printsMatrix;
-        request.overview = printsOverview;
-        if (paletteColors)
-            request.colorNames = colorNames(model, colorMax, *paletteColors);
-        request.onePage = onePage.has_value();
-        if (onePage) {
-            request.blockX = onePage->x;
-            request.blockY = onePage->y;
-        }
-        const chart::Chart chart = chart::chartFromAnalysis(model, colorMax);
-        request.chart = &chart;
-        request.actualSize = pieceSize.has_value();
-        request.pieceSize = pieceSize.value_or(0);
-        request.a3 = paperName == QStringLiteral("A3");
-        request.board = boardSize;
         PagesOutcome outcome;
-        const auto printPages = pagesFunction<PrintPagesFunction>("tessamapPrintPages");
-        if (!printPages)
-            return ExitBroken;
         printPages(&request, &outcome);
         writeFailed |= outcome.writeFailed;
         refused = outcome.refused;

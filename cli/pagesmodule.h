@@ -30,6 +30,7 @@ struct PagesRequest
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;
+    bool pathsOnly = false; // nothing printed: the outcome lists the PDFs' paths
     // The chart at the size of its pieces, as <base name>-<size>mm.pdf.
     const chart::Chart *chart = nullptr; // for the actual-size pages
     bool actualSize = false;
@@ -42,6 +43,7 @@ struct PagesOutcome
 {
     bool writeFailed = false;
     bool refused = false; // the matrix prints, by the top-left block rule
+    QStringList paths; // with pathsOnly
 };
 
 // The module's entry points, looked up by these names.

@@ -123,7 +123,8 @@ is complete.
 
 Exit status:
   0  done
-  1  usage error
+  1  usage error, or an output would replace the picture or the palette
+     file (nothing is written)
   2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
      written), or the matrix prints were refused because the top-left
      block holds a pixel without a colour number (the other outputs
@@ -139,7 +140,8 @@ Exit status:
 
 終了ステータス:
   0  完了
-  1  使い方の誤り
+  1  使い方の誤り。または、書き出すファイルが画像かパレットファイルを
+     置き換えてしまいます（何も書き出しません）
   2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
      または、左上のブロックに色番号のない画素があるため、色番号表の
      印刷を拒否しました（ほかのものは書き出します）

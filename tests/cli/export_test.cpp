@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -242,4 +243,44 @@ TEST_F(CliExportTest, TheOverviewWithAPaletteBeginsItsListsWithNamedColours)
     EXPECT_TRUE(key.contains(QRegularExpression("1\\s+深緑\\s+549 枚"))) << key.toStdString();
     EXPECT_TRUE(key.contains(QRegularExpression("2\\s+3291 枚"))) << key.toStdString();
     EXPECT_FALSE(key.contains(QStringLiteral("若草")));
+}
+
+TEST_F(CliExportTest, AnOutputNamingThePictureOrThePaletteWritesNothing)
+{
+    const QByteArray picture = fileBytes(samplePath("landscape.bmp"));
+    const QByteArray palette("50,120,45,深緑\n");
+    QDir(folder.path()).mkdir("out");
+    const QString linked = write("picture.bmp", picture);
+    QFile::link(linked, folder.filePath("out/ColorSample.pdf"));
+    ::link(QFile::encodeName(linked).constData(),
+        QFile::encodeName(folder.filePath("out/ColorMatrixAll.pdf")).constData());
+    const struct
+    {
+        QStringList arguments;
+        QString kept;
+    } cases[] {
+        {{"export", write("ColorData.csv", picture), "--csv"}, "ColorData.csv"},
+        {{"export", write("ColorMatrix_C7.pdf", picture), "--block", "C7"}, "ColorMatrix_C7.pdf"},
+        {{"export", linked, "--sample-sheet", "-o", folder.filePath("out")}, "picture.bmp"},
+        {{"export", linked, "--matrix", "-o", folder.filePath("out")}, "picture.bmp"},
+        {{"export", write("p.bmp", picture), "--overview", "--palette",
+             write("ColorMatrixOverview.pdf", palette)},
+            "ColorMatrixOverview.pdf"},
+        {{"export", write("q.bmp", picture), "--palette", write("ColorCount.csv", palette)},
+            "ColorCount.csv"},
+        {{"export", write("w.xlsx", picture), "--xlsx"}, "w.xlsx"},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.arguments.join(' ').toStdString());
+        const QStringList before = entriesOf(folder.path());
+        const QByteArray kept = fileBytes(folder.filePath(each.kept));
+        const CliRun run = runCli(each.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("読み込んだファイルと同じ")))
+            << run.err.toStdString();
+        EXPECT_EQ(fileBytes(folder.filePath(each.kept)), kept);
+        EXPECT_EQ(entriesOf(folder.path()), before);
+    }
+    EXPECT_EQ(
+        entriesOf(folder.filePath("out")), QStringList({"ColorMatrixAll.pdf", "ColorSample.pdf"}));
 }
