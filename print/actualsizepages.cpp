@@ -421,7 +421,7 @@ void printCover(
     fill(surface, QRectF(0, y - 2, 4, 4), colorValueOf(washed(0x3060C0)));
     explain(QStringLiteral("薄い色の列・行：隣のページと重なる所（番号は隣のページにあります）"));
     drawCross(surface, QPointF(5, y), CrossArm, CrossLine);
-    explain(QStringLiteral("＋：隣のページを角の印で切り、その端をこの ＋ に合わせて重ねます"));
+    explain(QStringLiteral("合わせ印：隣のページを角の印で切り、その端をこの印に合わせて重ねます"));
     if (plan.pieceSize < NumberedPieceSize)
         explain(omittedNumbersText());
     explain(QStringLiteral("ページの「2 – 3」は、横に 2 枚目・縦に 3 枚目のページです。"));
