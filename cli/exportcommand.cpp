@@ -264,9 +264,8 @@ int runExport(int argc, char *argv[])
         writeFailed |= !result.ok();
     }
     if (writesWorkbook) {
-        const workbook::WriteResult result
-            = workbook::writeWorkbook(chart::chartFromAnalysis(model, colorMax),
-                folder.absoluteFilePath(workbook::workbookFileName(picture)), picture);
+        const workbook::WriteResult result = workbook::writeWorkbook(
+            chart, folder.absoluteFilePath(workbook::workbookFileName(picture)), inputs);
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();

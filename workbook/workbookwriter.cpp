@@ -462,14 +462,11 @@ QString workbookFileName(const QString &picturePath)
     return QFileInfo(picturePath).completeBaseName() + QStringLiteral(".xlsx");
 }
 
-WriteResult writeWorkbook(
-    const chart::Chart &chart, const QString &path, const QString &picturePath)
+WriteResult writeWorkbook(const chart::Chart &chart, const QString &path, const QStringList &inputs)
 {
-    if (namesSameFile(path, picturePath)) {
-        return {WriteResult::Failure::IsThePicture,
-            QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\r\n")
-                + QDir::toNativeSeparators(path)};
-    }
+    if (!replacedInput(path, inputs).isEmpty())
+        return {WriteResult::Failure::ReplacesInput,
+            writeFailureText(WriteFailure::ReplacesInput, path)};
     // Opened first: a folder that takes no file is reported before the work.
     OutputFile file(path);
     if (!file.open())
