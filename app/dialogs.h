@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class Dialogs
@@ -38,6 +39,15 @@ public:
     virtual std::optional<QString> chooseSaveFile(
         const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
         = 0;
+    // The same, the confirmed name passing through nameRule before the dialog
+    // asks whether to replace an existing file, so that the question names the
+    // file that will be written. By default chooseSaveFile's name as it is.
+    using NameRule = std::function<QString(const QString &)>;
+    virtual std::optional<QString> chooseSaveFileByRule(const QString &proposedPath,
+        const QString &filter, const QString &defaultSuffix, const NameRule &)
+    {
+        return chooseSaveFile(proposedPath, filter, defaultSuffix);
+    }
     // The colour dialog starting at initial; nothing on cancel.
     virtual std::optional<QColor> chooseColor(const QColor &initial, const QString &title) = 0;
     // The printer dialog on the process-wide printer; false on cancel.

@@ -3,6 +3,7 @@
 #include "bitmapfile.h"
 #include "dialogs.h"
 #include "failuremessage.h"
+#include "filename.h"
 #include "formcontrols.h"
 #include "frmcountcolor.h"
 #include "frmphoto.h"
@@ -25,7 +26,8 @@ namespace {
 // The BMP filter first and selected, its files taken as they always were; the
 // second opens the photo window.
 const QStringList FileFilters {QStringLiteral("BMPファイル(*.bmp)"),
-    QStringLiteral("画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif *.avif)")};
+    QStringLiteral(
+        "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif *.avif)")};
 constexpr int PhotoFilter = 1;
 
 // The local files of a drop; empty when anything else is among them.
@@ -41,6 +43,8 @@ QStringList droppedFiles(const QMimeData *data)
 }
 
 } // namespace
+
+const QString frmMain::NoImgInfo = QStringLiteral("ここに画像情報が表示されます。");
 
 frmMain::frmMain(modShared &model, Dialogs &dialogs, frmCountColor &countColor, frmPhoto &photo)
     : FormWindow(QStringLiteral("Tessamap Ver.1.2"), twipsSize(11835, 8160))
@@ -78,7 +82,14 @@ void frmMain::cmdGetFileName_Click()
         = m_dialogs.chooseOpenFile(QCoreApplication::applicationDirPath(), FileFilters);
     if (!chosen)
         return;
-    if (chosen->filterIndex == PhotoFilter)
+    if (!nameSurvivesFileSystem(chosen->path)) {
+        showFailure(m_dialogs, mangledNameText(chosen->path));
+        return;
+    }
+    // A file that is no bitmap ("BM") takes the photo window's road under
+    // either filter, as a given file does; its header values would be nonsense.
+    if (chosen->filterIndex == PhotoFilter
+        || examineGivenFile(chosen->path).road == GivenFileRoad::Photo)
         openPhoto(chosen->path);
     else
         showChosenFile(chosen->path);
@@ -95,18 +106,27 @@ void frmMain::showChosenFile(const QString &path)
     m_model.strFileName = path;
     lblFileName->setText(m_model.strFileName);
 
-    // Any failure from here on ends the choice silently; what was done stays.
+    // Any failure from here on ends the choice without a message, and nothing
+    // of an earlier picture stays shown under the new name.
     const QImage picture = loadPicture(m_model.strFileName);
-    if (picture.isNull())
+    const BitmapFile bitmap
+        = picture.isNull() ? BitmapFile() : readBitmapHeader(m_model.strFileName);
+    if (bitmap.status != BitmapStatus::Ok) {
+        clearPicture();
         return;
+    }
     // Stretched without smoothing: every pixel stands for one piece and stays a sharp block.
     imgDisp->setPixmap(QPixmap::fromImage(picture.scaled(
         imgDisp->contentsRect().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    const BitmapFile bitmap = readBitmapHeader(m_model.strFileName);
-    if (bitmap.status != BitmapStatus::Ok)
-        return;
     lblImgInfo->setText(shownText(headerInfoText(bitmap.header)));
     cmdCountColor->setEnabled(checkHeader(bitmap.header) == HeaderCheck::Accepted);
+}
+
+void frmMain::clearPicture()
+{
+    imgDisp->clear();
+    lblImgInfo->setText(NoImgInfo);
+    cmdCountColor->setEnabled(false);
 }
 
 void frmMain::openPhoto(const QString &path)
@@ -118,6 +138,10 @@ void frmMain::openGivenFiles(const QStringList &paths)
 {
     if (paths.size() != 1) {
         showFailure(m_dialogs, QStringLiteral("開けるファイルは１つだけです。"));
+        return;
+    }
+    if (!nameSurvivesFileSystem(paths.first())) {
+        showFailure(m_dialogs, mangledNameText(paths.first()));
         return;
     }
     const GivenFile given = examineGivenFile(paths.first());

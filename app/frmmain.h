@@ -44,6 +44,10 @@ private slots:
     void cmdClose_Click();
 
 private:
+    static const QString NoImgInfo;
+    // No picture and no header values, the colour button disabled.
+    void clearPicture();
+
     modShared &m_model;
     Dialogs &m_dialogs;
     frmCountColor &m_countColor;

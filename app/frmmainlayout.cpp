@@ -30,8 +30,8 @@ void frmMain::createControls(QWidget *form)
     addLabel(
         form, QStringLiteral("Label1"), QStringLiteral("画像情報"), twipsRect(9480, 120, 975, 255))
         ->setFont(formFont(9.75));
-    lblImgInfo = addLabel(form, QStringLiteral("lblImgInfo"),
-        QStringLiteral("ここに画像情報が表示されます。"), twipsRect(9360, 480, 2175, 1095));
+    lblImgInfo
+        = addLabel(form, QStringLiteral("lblImgInfo"), NoImgInfo, twipsRect(9360, 480, 2175, 1095));
     setBackgroundColor(lblImgInfo, White);
     setSingleBorder(lblImgInfo);
     lblinfo = addLabel(form, QStringLiteral("lblinfo"), QStringLiteral("Label2"),

@@ -56,8 +56,10 @@ void frmMatrix::showCell(int k, int16_t colorNumber)
                                                : toQColor(m_model.lngColorRGB(colorNumber));
     setBackgroundColor(lblP[k], background);
     // Window text, unless it would vanish on a dark cell.
+    const auto rgb = [](const QColor &color) { return quint32(color.rgb() & 0xFFFFFF); };
     setTextColor(lblP[k],
-        readableTextColor(background, system.color(QPalette::Text), system.color(QPalette::Base)));
+        QColor::fromRgb(readablecolor::textColor(rgb(background), rgb(system.color(QPalette::Text)),
+            rgb(system.color(QPalette::Base)))));
 }
 
 void frmMatrix::CheckDispMatrix(const int16_t &intX, const int16_t &intY)

@@ -3,6 +3,7 @@
 #include "chartstore.h"
 #include "dialogs.h"
 #include "failuremessage.h"
+#include "filename.h"
 #include "outputfile.h"
 #include "photocommand.h"
 #include "photoframeview.h"
@@ -84,6 +85,10 @@ frmPhoto::~frmPhoto()
 
 bool frmPhoto::openPhoto(const QString &path)
 {
+    if (!nameSurvivesFileSystem(path)) {
+        showFailure(m_dialogs, mangledNameText(path));
+        return false;
+    }
     WaitCursor wait;
     const prepare::PictureSource source = prepare::openPictureSource(path);
     if (source.status != prepare::LoadStatus::Ok) {
@@ -207,6 +212,10 @@ void frmPhoto::cmdPalette_Click()
         QStringLiteral("パレットファイル(*.gpl *.csv)"), QStringLiteral("*.gpl *.csv"));
     if (!chosen)
         return;
+    if (!nameSurvivesFileSystem(*chosen)) {
+        showFailure(m_dialogs, mangledNameText(*chosen));
+        return;
+    }
     const PaletteFile palette = readPaletteFile(*chosen);
     if (palette.status != PaletteFile::Status::Ok) {
         showFailure(m_dialogs, paletteErrorText(palette, *chosen));
@@ -321,11 +330,8 @@ QString frmPhoto::proposedOutput() const
 
 bool frmPhoto::refuseOutput(const QString &path)
 {
-    prepare::PrepareResult::Status refusal = prepare::PrepareResult::Status::Done;
-    if (namesSameFile(m_path, path))
-        refusal = prepare::PrepareResult::Status::OutputIsInput;
-    else if (!m_paletteFile.isEmpty() && namesSameFile(m_paletteFile, path))
-        refusal = prepare::PrepareResult::Status::OutputIsPalette;
+    const prepare::PrepareResult::Status refusal
+        = prepare::outputRefusal(m_path, path, m_paletteFile);
     if (refusal == prepare::PrepareResult::Status::Done)
         return false;
     showFailure(m_dialogs, failureText(refusal, m_path, path));
@@ -337,26 +343,41 @@ void frmPhoto::cmdSave_Click()
     if (!resultIsCurrent())
         return;
     const QImage picture = m_shown.reduced.picture;
-    const auto chosen
-        = m_dialogs.chooseSaveFile(proposedOutput(), PictureFilter, QStringLiteral("bmp"));
-    if (!chosen || refuseOutput(*chosen))
+    const auto chosen = m_dialogs.chooseSaveFileByRule(
+        proposedOutput(), PictureFilter, QStringLiteral("bmp"), prepare::withBmpName);
+    if (!chosen)
         return;
-    const prepare::PrepareResult::Status written = prepare::writePreparedPicture(picture, *chosen);
+    // Qt's dialog applied the rule before asking about an existing file; one
+    // that did not has asked about another name.
+    const QString output = prepare::withBmpName(*chosen);
+    if (!nameSurvivesFileSystem(output)) {
+        showFailure(m_dialogs, mangledNameText(output));
+        return;
+    }
+    if (output != *chosen && QFileInfo::exists(output)
+        && m_dialogs.messageBox(
+               QStringLiteral("%1 は既に存在します。\r\n置き換えますか？").arg(output),
+               QStringLiteral("Tessamap"), Dialogs::Icon::Information, Dialogs::Buttons::YesNo)
+            != Dialogs::Answer::Yes)
+        return;
+    if (refuseOutput(output))
+        return;
+    const prepare::PrepareResult::Status written = prepare::writePreparedPicture(picture, output);
     if (written != prepare::PrepareResult::Status::Done) {
         showFailure(m_dialogs,
             outputFailureText(
-                failureText(written, m_path, *chosen), QFileInfo(*chosen).absolutePath()));
+                failureText(written, m_path, output), QFileInfo(output).absolutePath()));
         return;
     }
     // The picture is saved whatever becomes of its chart file: say so and go on.
     const chart::SaveResult chartFile = chart::writeChartOfNewPicture(
-        *chosen, chart::colorsOfPalette(m_paletteNames), prepare::optionArguments(options()));
+        output, chart::colorsOfPalette(m_paletteNames), prepare::optionArguments(options()));
     if (chartFile.status != chart::SaveStatus::Saved)
         showFailure(m_dialogs,
             chart::saveFailureText(chartFile)
                 + QStringLiteral("\r\n画像は保存しましたが、制作ファイルは書き込めませんでした。"));
     unloadForm();
-    emit pictureSaved(*chosen);
+    emit pictureSaved(output);
 }
 
 void frmPhoto::cmdClose_Click()

@@ -1,6 +1,7 @@
 #include "pictureloader.h"
 
 #include "bitmapfile.h"
+#include "filecheck.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -10,9 +11,12 @@ QImage loadPicture(const QString &path)
     // Pipes and devices would block the reader.
     if (!QFileInfo(path).isFile())
         return {};
-    QImage image = QImageReader(path).read();
-    if (!image.isNull())
-        return image;
+    if (prepare::checkPictureFile(path).status == prepare::FileCheck::Status::Complete) {
+        QImage image = QImageReader(path).read();
+        if (!image.isNull())
+            return image;
+    }
+    // Reads the whole of the pixel data or nothing.
     const BitmapFile bitmap = readBitmap(path);
     if (bitmap.status != BitmapStatus::Ok)
         return {};

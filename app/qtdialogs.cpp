@@ -5,9 +5,43 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+
+namespace {
+
+// Qt's save dialog, the name rule applied to the confirmed name before Qt asks
+// about replacing an existing file.
+class SaveDialog : public QFileDialog
+{
+public:
+    SaveDialog(QWidget *parent, const Dialogs::NameRule &nameRule)
+        : QFileDialog(parent)
+        , m_nameRule(nameRule)
+    { }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (m_nameRule && files.size() == 1 && !QFileInfo(files.constFirst()).isDir()) {
+            const QString named = m_nameRule(files.constFirst());
+            // Qt leaves the typed name alone while its field has the focus.
+            if (named != files.constFirst()) {
+                if (QWidget *focused = focusWidget())
+                    focused->clearFocus();
+                selectFile(named);
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const Dialogs::NameRule &m_nameRule;
+};
+
+} // namespace
 
 QtDialogs::QtDialogs(QPrinter *printer)
     : m_printer(printer)
@@ -75,7 +109,13 @@ std::optional<Dialogs::ChosenFile> QtDialogs::chooseOpenFile(
 std::optional<QString> QtDialogs::chooseSaveFile(
     const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
 {
-    QFileDialog dialog(QApplication::activeWindow());
+    return chooseSaveFileByRule(proposedPath, filter, defaultSuffix, {});
+}
+
+std::optional<QString> QtDialogs::chooseSaveFileByRule(const QString &proposedPath,
+    const QString &filter, const QString &defaultSuffix, const NameRule &nameRule)
+{
+    SaveDialog dialog(QApplication::activeWindow(), nameRule);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -21,6 +21,8 @@ public:
         const QString &initialDirectory, const QStringList &filters) override;
     std::optional<QString> chooseSaveFile(
         const QString &proposedPath, const QString &filter, const QString &defaultSuffix) override;
+    std::optional<QString> chooseSaveFileByRule(const QString &proposedPath, const QString &filter,
+        const QString &defaultSuffix, const NameRule &nameRule) override;
     std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     bool showPrinter() override;
 

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "filename.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -28,7 +30,10 @@ bool write(std::FILE *stream, QString text)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    return std::fputs(text.toUtf8().constData(), stream) >= 0 && std::fflush(stream) == 0;
+    // Written by its length: a NUL in the text must not end the output there.
+    const QByteArray bytes = text.toUtf8();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size())
+        && std::fflush(stream) == 0;
 }
 
 int usageError(const QString &text)
@@ -105,7 +110,7 @@ std::optional<int> parseCommandLine(
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QFile::decodeName(argv[i]);
-        if (QFile::encodeName(arguments.last()) != argv[i]) {
+        if (!nameSurvivesFileSystem(arguments.last())) {
             return usageError(
                 QStringLiteral("UTF-8 ではない文字を含む引数は扱えません（ファイル名は UTF-8 で"
                                "指定してください）。\n")

@@ -7,3 +7,4 @@ int runExport(int argc, char *argv[]);
 int runList(int argc, char *argv[]);
 int runProgress(int argc, char *argv[]);
 int runPrepare(int argc, char *argv[]);
+int runCheck(int argc, char *argv[]);

@@ -22,6 +22,7 @@ QString overviewHelp()
         "  export PICTURE            write the CSV files and the PDF prints\n"
         "  list PICTURE              print the pieces needed for each colour\n"
         "  progress PICTURE          mark blocks done, report what is left to lay\n"
+        "  check PICTURE PHOTO       find the wrong pieces in a photo of a laid board\n"
         "\n"
         "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
         "exit status.");
@@ -49,6 +50,10 @@ int main(int argc, char *argv[])
         const auto prepare = pagesFunction<RunPrepareFunction>("tessamapRunPrepare");
         return prepare ? prepare(argc, argv) : ExitBroken;
     }
+    if (std::strcmp(command, "check") == 0) {
+        const auto check = pagesFunction<RunCheckFunction>("tessamapRunCheck");
+        return check ? check(argc, argv) : ExitBroken;
+    }
     if (isOneOf(command, {"--help", "-h", "-?"})) {
         const auto application = createCommandApplication();
         return printOutput(overviewHelp());
@@ -58,12 +63,12 @@ int main(int argc, char *argv[])
     if (command[0] == '-') {
         printMessage(
             QStringLiteral(
-                "オプションはコマンド（prepare、export、list、progress）の後に指定してください: ")
+                "オプションはコマンド（prepare、export、list、progress、check）の後に指定してください: ")
             + QString::fromLocal8Bit(command) + QStringLiteral("\n")
             + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
         return ExitUsage;
     }
-    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list、progress）。\n")
+    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list、progress、check）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
     return ExitUsage;
 }

@@ -1,7 +1,7 @@
-// The pages module: the part of tessamap-cli that draws PDF pages and prepares
-// pictures. It needs Qt Gui and the image libraries, whose loading is most of a
-// short run's time, so the program loads it only for the commands that use it;
-// `list` and `export --csv` start with Qt Core alone.
+// The pages module: the part of tessamap-cli that draws PDF pages, prepares
+// pictures and checks photos of laid boards. It needs Qt Gui and the image libraries, whose loading
+// is most of a short run's time, so the program loads it only for the commands that use it; `list`
+// and `export --csv` start with Qt Core alone.
 #pragma once
 
 #include <QDir>
@@ -11,6 +11,10 @@
 
 class QCoreApplication;
 struct modShared;
+
+namespace chart {
+struct Chart;
+}
 
 // The PDF prints of one export, into folder.
 struct PagesRequest
@@ -26,12 +30,20 @@ struct PagesRequest
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;
+    bool pathsOnly = false; // nothing printed: the outcome lists the PDFs' paths
+    // The chart at the size of its pieces, as <base name>-<size>mm.pdf.
+    const chart::Chart *chart = nullptr; // for the actual-size pages
+    bool actualSize = false;
+    double pieceSize = 5;
+    bool a3 = false;
+    int board = 0; // none
 };
 
 struct PagesOutcome
 {
     bool writeFailed = false;
     bool refused = false; // the matrix prints, by the top-left block rule
+    QStringList paths; // with pathsOnly
 };
 
 // The module's entry points, looked up by these names.
@@ -39,6 +51,7 @@ extern "C" {
 using CreateGuiApplicationFunction = QCoreApplication *(int *argc, char **argv);
 using PrintPagesFunction = void(const PagesRequest *request, PagesOutcome *outcome);
 using RunPrepareFunction = int(int argc, char **argv);
+using RunCheckFunction = int(int argc, char **argv);
 }
 
 // The entry point of the module beside the program (the build) or in

@@ -19,6 +19,7 @@ int exitCode(prepare::PrepareResult::Status status)
         return ExitDone;
     case Status::OutputIsInput:
     case Status::OutputIsPalette:
+    case Status::OutputNotBmp:
     case Status::RegionOutside:
         return ExitUsage;
     case Status::TooLarge:
@@ -184,13 +185,6 @@ int runPrepare(int argc, char *argv[])
 
     const QString input = parser.positionalArguments().at(1);
     const QString output = parser.positionalArguments().at(2);
-    // The windows open only .bmp files: a picture of another name would be hidden.
-    if (!output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
-        printMessage(QStringLiteral("出力ファイルの名前は .bmp で終わるようにしてください"
-                                    "（Tessamap は BMP ファイルを開きます）: ")
-            + output);
-        return ExitUsage;
-    }
     const prepare::PrepareResult result = prepare::preparePicture(input, output, options);
     if (result.status != prepare::PrepareResult::Status::Done) {
         printMessage(prepare::prepareFailureText(result, input, output, options.paletteFile));

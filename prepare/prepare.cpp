@@ -72,6 +72,29 @@ ReducedPicture reduceScaled(
     return result;
 }
 
+bool hasBmpName(const QString &path)
+{
+    return path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+}
+
+QString withBmpName(const QString &path)
+{
+    return hasBmpName(path) ? path : path + QStringLiteral(".bmp");
+}
+
+PrepareResult::Status outputRefusal(
+    const QString &input, const QString &output, const QString &paletteFile)
+{
+    // The output file follows a link at its path and would replace the target.
+    if (namesSameFile(input, output))
+        return PrepareResult::Status::OutputIsInput;
+    if (namesSameFile(paletteFile, output))
+        return PrepareResult::Status::OutputIsPalette;
+    if (!hasBmpName(output))
+        return PrepareResult::Status::OutputNotBmp;
+    return PrepareResult::Status::Done;
+}
+
 PrepareResult::Status writePreparedPicture(const QImage &picture, const QString &path)
 {
     OutputFile file(path);
@@ -107,15 +130,9 @@ PrepareResult preparePicture(
     const QString &input, const QString &output, const PrepareOptions &options)
 {
     PrepareResult result;
-    // The output file follows a link at its path and would replace the target.
-    if (namesSameFile(input, output)) {
-        result.status = PrepareResult::Status::OutputIsInput;
+    result.status = outputRefusal(input, output, options.paletteFile);
+    if (result.status != PrepareResult::Status::Done)
         return result;
-    }
-    if (namesSameFile(options.paletteFile, output)) {
-        result.status = PrepareResult::Status::OutputIsPalette;
-        return result;
-    }
     // Opened first, so that an output that cannot be written costs no decoding.
     OutputFile file(output);
     if (!file.open()) {
@@ -183,6 +200,10 @@ QString prepareFailureText(const PrepareResult &result, const QString &input, co
     case PrepareResult::Status::OutputIsPalette:
         return QStringLiteral(
                    "出力先がパレットファイルと同じファイルです。別の名前を指定してください。\n")
+            + output;
+    case PrepareResult::Status::OutputNotBmp:
+        return QStringLiteral("出力ファイルの名前は .bmp で終わるようにしてください"
+                              "（Tessamap は BMP ファイルを開きます）: ")
             + output;
     case PrepareResult::Status::TooLarge:
         return QStringLiteral("画像が大きすぎます（%1×%2ドット。%3万画素まで扱えます）。\n")

@@ -31,6 +31,7 @@ struct PrepareResult
         Done,
         OutputIsInput, // the output path names the input file, also through any link
         OutputIsPalette, // the output path names the palette file, also through any link
+        OutputNotBmp, // the output's name does not end in .bmp
         TooLarge, // see LoadStatus; limit is the pixels allowed
         TooManyScans, // see LoadStatus; limit is the scans allowed
         RegionOutside, // the region does not lie inside the picture
@@ -79,6 +80,18 @@ ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geom
 // The steps after scaling (scaleToPicture), for settings that leave the scaled picture as it is.
 ReducedPicture reduceScaled(
     const QImage &scaled, const Adjustments &adjustments, const ReductionOptions &reduction);
+
+// The rule of an output's name, for every front end. The windows open only
+// .bmp files, so a picture of another name would be hidden; and a name typed
+// without .bmp is often another picture's, which the picture would replace.
+bool hasBmpName(const QString &path);
+// path with ".bmp" added unless it ends in .bmp already (in any case).
+QString withBmpName(const QString &path);
+// Why output may not be written for input and the palette file (empty for
+// none): OutputIsInput, OutputIsPalette or OutputNotBmp; Done where it may.
+// A target that is not a regular file is refused when it is opened (CreateFailed).
+PrepareResult::Status outputRefusal(
+    const QString &input, const QString &output, const QString &paletteFile);
 
 // Writes picture as the 24-bit BMP, through a temporary file: Done,
 // CreateFailed or WriteFailed, and an earlier file of that name kept on failure.

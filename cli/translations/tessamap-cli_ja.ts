@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>check</name>
+    <message>
+        <source>Finds the wrong pieces of a laid board from a photo of it: the cells whose
+piece is clearly another of the picture&apos;s colours. Give the part of the
+picture the board shows (a block, or any rectangle of cells) and, where the
+board does not stand out from a plain background, its four corners in the
+photo. The photo&apos;s colours and light are corrected from the picture itself;
+pieces of near colours are not reported.
+Prints the number of wrong pieces, then each with its block, its place in
+the block, its column and row, the colour it should be and the one it is.
+
+Exit status:
+  0  checked (with or without wrong pieces)
+  1  usage error, also when --block or --area is malformed, --overlay does
+     not end in .png or names the picture or the photo
+  2  the picture was refused (see tessamap-cli list --help)
+  3  the picture or the photo is unreadable, the area lies outside the
+     picture, the corners lie outside the photo, are crossed or too close, or
+     the board was not found or does not match the picture
+  4  the overlay or standard output could not be written
+Nothing is written unless the exit status is 0.</source>
+        <translation>並べたボードの写真から、まちがったピースを見つけます。画像の色のうち、
+はっきり別の色のピースが置かれたマスです。写真のボードが画像のどこか
+（ブロック、または任意のマスの長方形）を指定し、ボードが無地の背景から
+はっきり分かれていないときは、写真の中のボードの四隅も指定します。写真の
+色と光は画像そのものから補正します。近い色のピースは報告しません。
+まちがいの数を表示し、続けて一つずつ、ブロック、ブロックの中の位置、列と行、
+正しい色と置かれている色を表示します。
+
+終了ステータス:
+  0  確かめた（まちがいがあってもなくても）
+  1  使い方の誤り。--block や --area の形が誤っている、--overlay が .png で
+     終わらない、または画像か写真と同じファイルのときも
+  2  画像を受け付けなかった（tessamap-cli list --help を参照）
+  3  画像か写真が読めない、範囲が画像の外に出ている、四隅が写真の外に出て
+     いる・交差している・近すぎる、またはボードが見つからないか画像と合わない
+  4  重ね書きの画像か標準出力に書き込めなかった
+終了ステータスが 0 でなければ、何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>A 160x120, 24-bit BMP picture.</source>
+        <translation>160×120、24bit の BMP 画像。</translation>
+    </message>
+    <message>
+        <source>The photo of the laid board (JPEG, PNG, HEIC, ... as prepare reads them).</source>
+        <translation>並べたボードの写真（JPEG、PNG、HEIC など、prepare が読めるもの）。</translation>
+    </message>
+    <message>
+        <source>The board is the block &lt;label&gt;, e.g. C7.</source>
+        <translation>ボードはブロック &lt;label&gt;（例: C7）。</translation>
+    </message>
+    <message>
+        <source>The board is the rectangle of cells from column COL and row ROW (1-based, row 1 at the top), WIDTH cells across and HEIGHT down.</source>
+        <translation>ボードは、列 COL、行 ROW（1 から。行 1 が上）のマスから、横 WIDTH マス、
+縦 HEIGHT マスの長方形。</translation>
+    </message>
+    <message>
+        <source>The outer corners of the board&apos;s corner cells in photo pixels: top-left, top-right, bottom-right, bottom-left (default: found on a plain background).</source>
+        <translation>写真のドットで、ボードの四隅のマスの外側の角: 左上、右上、右下、左下
+（既定: 無地の背景から見つける）。</translation>
+    </message>
+    <message>
+        <source>Print the result as JSON.</source>
+        <translation>結果を JSON で表示します。</translation>
+    </message>
+    <message>
+        <source>Write the photo with the wrong pieces circled and the colour each should be beside it, as a PNG file.</source>
+        <translation>まちがったピースを丸で囲み、そのそばに正しい色を示した写真を
+PNG ファイルに書き出します。</translation>
+    </message>
+</context>
+<context>
     <name>export</name>
     <message>
         <source>The command.</source>
@@ -47,7 +123,8 @@ is complete.
 
 Exit status:
   0  done
-  1  usage error
+  1  usage error, or an output would replace the picture or the palette
+     file (nothing is written)
   2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
      written), or the matrix prints were refused because the top-left
      block holds a pixel without a colour number (the other outputs
@@ -63,7 +140,8 @@ Exit status:
 
 終了ステータス:
   0  完了
-  1  使い方の誤り
+  1  使い方の誤り。または、書き出すファイルが画像かパレットファイルを
+     置き換えてしまいます（何も書き出しません）
   2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
      または、左上のブロックに色番号のない画素があるため、色番号表の
      印刷を拒否しました（ほかのものは書き出します）
@@ -78,6 +156,27 @@ Exit status:
 CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 パレットの行が誤っていれば、終了ステータス 3 で
 止まります。</translation>
+    </message>
+    <message>
+        <source>The chart at the size of the pieces, &lt;mm&gt; millimetres a cell (1 to 50, e.g. 5 or 2.6), tiled over pages with a cover page, as &lt;picture&apos;s base name&gt;-&lt;mm&gt;mm.pdf.</source>
+        <translation>ピースの実寸の色番号表。1 マス &lt;mm&gt; ミリ（1 から 50、
+例えば 5 や 2.6）で、表紙に続けて何枚かに分けて印刷し、
+&lt;画像の名前&gt;-&lt;mm&gt;mm.pdf に書き出します。</translation>
+    </message>
+    <message>
+        <source>With --actual-size: the paper, A4 (default) or A3.</source>
+        <translation>--actual-size の用紙。A4（既定）か A3。</translation>
+    </message>
+    <message>
+        <source>With --actual-size: mark the edges of &lt;n&gt; x &lt;n&gt; pegboards (2 to 160).</source>
+        <translation>--actual-size で、&lt;n&gt; × &lt;n&gt; マスのボードの端に
+線を引きます（2 から 160）。</translation>
+    </message>
+    <message>
+        <source>The chart as a spreadsheet workbook, &lt;picture&apos;s name&gt;.xlsx: the whole chart, the colours, the pieces per block and one sheet per block, coloured and numbered.</source>
+        <translation>図案を表計算のブック &lt;画像の名前&gt;.xlsx にします:
+図案の全体、色、ブロックごとのピース数、ブロックごとの
+シート。どのマスも色で塗り、色番号を入れます。</translation>
     </message>
 </context>
 <context>
@@ -338,6 +437,7 @@ Commands:
   export PICTURE            write the CSV files and the PDF prints
   list PICTURE              print the pieces needed for each colour
   progress PICTURE          mark blocks done, report what is left to lay
+  check PICTURE PHOTO       find the wrong pieces in a photo of a laid board
 
 &apos;tessamap-cli COMMAND --help&apos; describes a command, its options and its
 exit status.</source>
@@ -350,6 +450,7 @@ PDF の印刷物を作ります。どんな写真からでも、そのような�
   export PICTURE            CSV ファイルと PDF の印刷物を書き出す
   list PICTURE              色ごとに必要なピースの数を表示する
   progress PICTURE          できたブロックを記録し、残りのピースを表示する
+  check PICTURE PHOTO       並べたボードの写真から、まちがったピースを見つける
 
 「tessamap-cli コマンド --help」で、そのコマンドの説明、オプション、
 終了ステータスを表示します。</translation>

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QUrl>
+#include <cstdio>
 
 namespace {
 
@@ -179,32 +180,87 @@ TEST_F(MainWindowTest, AnEightBitPictureIsShownAndRefused)
     EXPECT_FALSE(countColorEnabled());
 }
 
-TEST_F(MainWindowTest, FilesThatCannotBeShownFailSilentlyAndKeepTheEarlierState)
+TEST_F(MainWindowTest, FilesThatCannotBeShownFailSilentlyAndShowNothingOfTheEarlierPicture)
+{
+    const QString good = savePicture(TestPicture());
+    const QString vanished = folder.filePath("vanished.bmp");
+    const QString broken[] = {
+        writeFile("ten.bmp", "BM" + QByteArray(8, 'B')),
+        folder.path(),
+        vanished,
+        // Qt would show the missing rows black, as if whole.
+        writeFile("truncated.bmp", TestPicture().toBmp().left(30000)),
+    };
+    for (const QString &path : broken) {
+        choose(good);
+        ASSERT_TRUE(countColorEnabled());
+        choose(path);
+        EXPECT_EQ(model.strFileName, path);
+        EXPECT_EQ(text(mainWindow, "lblFileName"), path);
+        EXPECT_EQ(imageInfo(), Placeholder) << path.toStdString();
+        EXPECT_FALSE(hasPicture()) << path.toStdString();
+        EXPECT_FALSE(countColorEnabled()) << path.toStdString();
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(photo.isLoaded());
+}
+
+TEST_F(MainWindowTest, AFileThatIsNoBitmapTakesThePhotoRoadUnderTheBitmapFilter)
 {
     const QString good = savePicture(TestPicture());
     choose(good);
     const QString goodInfo = imageInfo();
-
-    const QString vanished = folder.filePath("vanished.bmp");
-    const QString broken[] = {
-        writeFile("empty.bmp", {}),
-        writeFile("ten.bmp", QByteArray(10, 'B')),
-        folder.path(),
-        vanished,
-        writeFile("truncated.bmp", TestPicture().toBmp().left(30000)),
-        writeFile("huge.bmp", QByteArray(50 * 1024 * 1024, '\x5a')),
-    };
-    for (const QString &path : broken) {
+    // A PNG named .bmp, and a JPEG typed under the BMP filter.
+    const QString png = writePng("png.bmp");
+    const QString jpeg = folder.filePath("photo.jpg");
+    ASSERT_TRUE(QImage(png).save(jpeg));
+    for (const QString &path : {png, jpeg}) {
+        photo.unloadForm();
         choose(path);
-        EXPECT_EQ(model.strFileName, path);
-        EXPECT_EQ(text(mainWindow, "lblFileName"), path);
-        EXPECT_EQ(imageInfo(), goodInfo) << path.toStdString();
-        EXPECT_TRUE(countColorEnabled()) << path.toStdString();
+        EXPECT_TRUE(photo.isLoaded()) << path.toStdString();
+        EXPECT_EQ(model.strFileName, good);
+        EXPECT_EQ(text(mainWindow, "lblFileName"), good);
+        EXPECT_EQ(imageInfo(), goodInfo);
+        EXPECT_TRUE(countColorEnabled());
     }
-    // A PNG named .bmp is a picture all the same: shown, and refused by its values.
-    choose(writePng("png.bmp"));
-    EXPECT_FALSE(countColorEnabled());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    // One that is no picture at all gets the photo window's message, as when given.
+    photo.unloadForm();
+    const QString text = writeFile("notes.bmp", "not a picture");
+    choose(text);
+    EXPECT_FALSE(photo.isLoaded());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text,
+        QStringLiteral("画像を読み込めません（壊れているか、読めない形式です）。\n") + text);
+    EXPECT_EQ(model.strFileName, good);
+}
+
+TEST_F(MainWindowTest, ANameThatIsNotUtf8IsRefusedWithTheNameAsShown)
+{
+    // The bytes of a name from another system's encoding, as Qt shows them.
+    const QByteArray bytes = QFile::encodeName(folder.path()) + "/\xff\xfe.bmp";
+    {
+        const QByteArray picture = TestPicture().toBmp();
+        FILE *written = std::fopen(bytes.constData(), "wb");
+        ASSERT_NE(written, nullptr);
+        std::fwrite(picture.constData(), 1, size_t(picture.size()), written);
+        std::fclose(written);
+    }
+    const QString shown = QFile::decodeName(bytes);
+    const QString expected = QStringLiteral("UTF-8 ではない文字を含む名前のファイルは扱えません"
+                                            "（ファイル名を UTF-8 に変えてください）。\r\n")
+        + shown;
+    for (const int filter : {0, 1}) {
+        dialogs.filterChoices.push_back(filter);
+        choose(shown);
+        mainWindow.openGivenFiles({shown});
+    }
+    photo.openPhoto(shown);
+    ASSERT_EQ(dialogs.messages.size(), 5);
+    for (const auto &message : dialogs.messages)
+        EXPECT_EQ(message.text, expected);
+    EXPECT_TRUE(model.strFileName.isEmpty());
+    EXPECT_FALSE(hasPicture());
+    EXPECT_FALSE(photo.isLoaded());
 }
 
 TEST_F(MainWindowTest, TheColourButtonWarnsWithoutAFileAndOpensTheWindowOnce)

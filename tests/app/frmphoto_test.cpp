@@ -80,7 +80,7 @@ const QString FilePlaceholder = QStringLiteral("ここにファイル名が表�
 
 } // namespace
 
-TEST_F(PhotoWindowTest, TheFilterChosenDecidesTheRoadAndThePhotoRoadLeavesTheMainWindowAlone)
+TEST_F(PhotoWindowTest, ThePhotoFilterOpensEveryPictureInThePhotoWindowAndLeavesTheMainWindowAlone)
 {
     mainWindow.showForm();
     QDir(folder.path()).mkdir("photos");
@@ -104,13 +104,12 @@ TEST_F(PhotoWindowTest, TheFilterChosenDecidesTheRoadAndThePhotoRoadLeavesTheMai
             "画像ファイル(*.bmp *.jpg *.jpeg *.png *.gif *.webp *.tif *.tiff *.heic *.heif "
             "*.avif)"}));
 
+    // Under the BMP filter a bitmap takes the designed road.
     photo.unloadForm();
-    for (const QString &path : {jpeg, bmp}) {
-        choose(path);
-        EXPECT_FALSE(photo.isLoaded());
-        EXPECT_EQ(model.strFileName, path);
-        EXPECT_EQ(text(mainWindow, "lblFileName"), path);
-    }
+    choose(bmp);
+    EXPECT_FALSE(photo.isLoaded());
+    EXPECT_EQ(model.strFileName, bmp);
+    EXPECT_EQ(text(mainWindow, "lblFileName"), bmp);
     EXPECT_TRUE(button(mainWindow, "cmdCountColor")->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -225,7 +224,9 @@ TEST_F(PhotoWindowTest, RefusesToSaveOntoThePhotoAndKeepsAnEarlierFileWhenTheWri
     const QString hardLink = folder.filePath("same.bmp");
     ASSERT_EQ(
         ::link(QFile::encodeName(jpeg).constData(), QFile::encodeName(hardLink).constData()), 0);
-    for (const QString &target : {jpeg, hardLink}) {
+    const QString symbolicLink = folder.filePath("link.bmp");
+    ASSERT_TRUE(QFile::link(jpeg, symbolicLink));
+    for (const QString &target : {hardLink, symbolicLink}) {
         save(target);
         ASSERT_FALSE(dialogs.messages.isEmpty());
         EXPECT_EQ(dialogs.messages.takeLast().text,
@@ -256,6 +257,66 @@ TEST_F(PhotoWindowTest, RefusesToSaveOntoThePhotoAndKeepsAnEarlierFileWhenTheWri
     EXPECT_TRUE(mainWindow.isLoaded());
     EXPECT_EQ(model.strFileName, earlier);
     EXPECT_EQ(QFileInfo(earlier).size(), 57654);
+}
+
+TEST_F(PhotoWindowTest, ANameWithoutBmpGetsItSoThatAnotherPhotoOrThePaletteIsKept)
+{
+    mainWindow.showForm();
+    const QString other = savePhoto("IMG_0414.JPG");
+    const QString palette = folder.filePath("pieces.csv");
+    writeAll(palette, "0,0,0\n255,255,255\n200,30,30\n");
+    const QByteArray otherBytes = readAll(other);
+    ASSERT_TRUE(photo.openPhoto(savePhoto()));
+    dialogs.fileChoices.push_back(palette);
+    button(photo, "cmdPalette")->click();
+
+    // Qt's dialog asks about replacing a file only after the rule named it.
+    save(other);
+    ASSERT_TRUE(dialogs.lastNameRule);
+    EXPECT_EQ(dialogs.lastNameRule(other), other + ".bmp");
+    EXPECT_EQ(dialogs.lastNameRule(folder.filePath("a.BMP")), folder.filePath("a.BMP"));
+    EXPECT_EQ(readAll(other), otherBytes);
+    EXPECT_EQ(QFileInfo(other + ".bmp").size(), 57654);
+    EXPECT_EQ(model.strFileName, other + ".bmp");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // A dialog that did not apply the rule asked about another file: asked again.
+    ASSERT_TRUE(photo.openPhoto(folder.filePath("photo.jpg")));
+    dialogs.fileChoices.push_back(palette);
+    button(photo, "cmdPalette")->click();
+    const QByteArray saved = readAll(other + ".bmp");
+    dialogs.answers.push_back(Dialogs::Answer::No);
+    save(other);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(other + ".bmp"));
+    EXPECT_EQ(readAll(other + ".bmp"), saved);
+    EXPECT_TRUE(photo.isLoaded());
+
+    save(palette);
+    EXPECT_EQ(readAll(palette), QByteArray("0,0,0\n255,255,255\n200,30,30\n"));
+    EXPECT_EQ(QFileInfo(palette + ".bmp").size(), 57654);
+}
+
+TEST_F(PhotoWindowTest, NamesThatAreNotUtf8AreRefusedAndNothingIsWritten)
+{
+    ASSERT_TRUE(photo.openPhoto(savePhoto()));
+    // A file picked in the dialog whose name is not UTF-8: Qt shows it mangled.
+    const QByteArray bytes = QFile::encodeName(folder.path()) + "/\xff.bmp";
+    const QString shown = QFile::decodeName(bytes);
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+    dialogs.fileChoices.push_back(
+        QFile::decodeName(QFile::encodeName(folder.path()) + "/\xff.csv"));
+    button(photo, "cmdPalette")->click();
+    save(shown);
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(
+        dialogs.messages[0].text.startsWith(QStringLiteral("UTF-8 ではない文字を含む名前")));
+    EXPECT_EQ(dialogs.messages[1].text,
+        QStringLiteral("UTF-8 ではない文字を含む名前のファイルは扱えません（ファイル名を UTF-8 "
+                       "に変えてください）。\r\n")
+            + shown);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), before);
+    EXPECT_TRUE(photo.isLoaded());
 }
 
 TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)

@@ -55,3 +55,19 @@ TEST(CliWriteSafety, ACsvFileCutShortInItsLastBytesKeepsTheEarlierFile)
     // landscape.bmp's PixelColorNumber.csv has 46,590 bytes.
     expectEarlierFileKept("--csv", "PixelColorNumber.csv", 46590 - 10);
 }
+
+TEST(CliWriteSafety, AWorkbookCutShortKeepsTheEarlierFile)
+{
+    QTemporaryDir complete;
+    const CliRun first
+        = runCli({"export", samplePath("landscape.bmp"), "--xlsx", "--out", complete.path()});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const qint64 size = QFileInfo(complete.filePath("landscape.xlsx")).size();
+    ASSERT_GT(size, 100000);
+    // Half the archive; and 16 bytes short of it, which cuts the library's own
+    // temporary file of the whole sheet, larger than the archive.
+    for (const qint64 limit : {size / 2, size - 16}) {
+        SCOPED_TRACE(limit);
+        expectEarlierFileKept("--xlsx", "landscape.xlsx", rlim_t(limit));
+    }
+}

@@ -48,6 +48,13 @@ std::optional<Dialogs::ChosenFile> ScriptedDialogs::chooseOpenFile(
     return ChosenFile {*path, filter};
 }
 
+std::optional<QString> ScriptedDialogs::chooseSaveFileByRule(const QString &proposedPath,
+    const QString &filter, const QString &defaultSuffix, const NameRule &nameRule)
+{
+    lastNameRule = nameRule;
+    return chooseSaveFile(proposedPath, filter, defaultSuffix);
+}
+
 std::optional<QString> ScriptedDialogs::chooseSaveFile(
     const QString &proposedPath, const QString &filter, const QString &defaultSuffix)
 {
