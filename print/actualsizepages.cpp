@@ -448,6 +448,8 @@ PrintableAreas printableAreas(PrintSurface &surface, Paper paper)
 
 Plan setUpActualSize(PrintSurface &surface, const Options &options, const QString &documentPath)
 {
+    // First: without a printer, the document's PDF brings margins of its own.
+    surface.setDocumentPath(documentPath);
     const PrintableAreas areas = printableAreas(surface, options.paper);
     const Plan plan = choosePlan(areas.portrait, areas.landscape, options.pieceSize,
         chart::Chart::Columns, chart::Chart::Rows);
@@ -456,7 +458,6 @@ Plan setUpActualSize(PrintSurface &surface, const Options &options, const QStrin
     surface.setColorMode(PrintSurface::ColorModeColor);
     surface.setResolution(Resolution);
     surface.setForeColor(Black);
-    surface.setDocumentPath(documentPath);
     return plan;
 }
 

@@ -67,17 +67,6 @@ TEST(ActualSizePlanTest, EveryCellIsNumberedOnOnePageAndPagesShareOneLine)
     }
 }
 
-TEST(ActualSizePlanTest, ChoosesTheOrientationOfFewerPages)
-{
-    // 5 mm on A4: 3 x 4 pages across the long side, 5 x 3 across the short.
-    const Plan a4 = choosePlan(A4Area, A4Area.transposed(), 5, 160, 120);
-    EXPECT_TRUE(a4.landscape);
-    EXPECT_EQ(a4.pageCount(), 13);
-    const Plan a3 = choosePlan(A3Area, A3Area.transposed(), 5, 160, 120);
-    EXPECT_FALSE(a3.landscape);
-    EXPECT_EQ(a3.pageCount(), 7);
-}
-
 TEST(ActualSizePlanTest, PieceSizesAreMillimetresFromOneToFiftyWithTwoDecimals)
 {
     EXPECT_EQ(parsePieceSize(u"5"), 5.0);

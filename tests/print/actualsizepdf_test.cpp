@@ -238,6 +238,39 @@ TEST_F(ActualSizePdfTest, BelowTwoAndAHalfMillimetresNumbersAreLeftOutAndThePage
     }
 }
 
+TEST_F(ActualSizePdfTest, NumbersAreBlackOnLightCellsAndWhiteOnDarkOnes)
+{
+    constexpr int Dpi = 300;
+    const QString base = directory->filePath("tile");
+    runTool("pdftoppm",
+        {"-png", "-singlefile", "-f", "2", "-l", "2", "-r", QString::number(Dpi), "-W",
+            QString::number(Dpi * 3), "-H", QString::number(Dpi * 3), pathOf(5, Paper::A4), base});
+    const QImage page(base + ".png");
+    ASSERT_FALSE(page.isNull());
+    // The first page of cells begins at the top-left cell, unshared.
+    const QPointF corner(PdfMargins.left() + actualsize::MarkBand + actualsize::LabelBand,
+        PdfMargins.top() + actualsize::HeadingBand + actualsize::LabelBand + actualsize::MarkBand);
+    // The darkest and lightest grey in the middle of a cell, where its number is.
+    const auto greys = [&](int row, int column) {
+        const QPointF centre = corner + QPointF(column - 0.5, row - 0.5) * 5;
+        int darkest = 255;
+        int lightest = 0;
+        for (double dy = -1; dy <= 1; dy += 0.05) {
+            for (double dx = -1.2; dx <= 1.2; dx += 0.05) {
+                const QPoint at(
+                    qRound((centre.x() + dx) * Dpi / 25.4), qRound((centre.y() + dy) * Dpi / 25.4));
+                darkest = std::min(darkest, qGray(page.pixel(at)));
+                lightest = std::max(lightest, qGray(page.pixel(at)));
+            }
+        }
+        return std::pair {darkest, lightest};
+    };
+    ASSERT_EQ(chart->cell(3, 5), 3); // black
+    EXPECT_GT(greys(3, 5).second, 200);
+    ASSERT_EQ(chart->cell(1, 9), 1); // light green
+    EXPECT_LT(greys(1, 9).first, 60);
+}
+
 TEST_F(ActualSizePdfTest, TheCheckLineIsTenCentimetres)
 {
     constexpr int Dpi = 600;
