@@ -220,3 +220,19 @@ TEST_F(HeifPictureTest, NamesTheFormatWhoseDecoderIsMissing)
                        "。\nvvc.heic"));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
 }
+
+TEST_F(HeifPictureTest, LaysSemiTransparentPixelsOverTheBackgroundOnce)
+{
+    // As the PNG route: (200, 50, 50) at alpha 128 over white is (229, 188, 188).
+    QImage image(640, 480, QImage::Format_ARGB32);
+    image.fill(qRgba(200, 50, 50, 128));
+    const QString heic
+        = encode(savePng(QStringLiteral("half.png"), image), QStringLiteral("half.heic"),
+            {QStringLiteral("-L"), QStringLiteral("-p"), QStringLiteral("chroma=444")});
+    const QImage scaled = loadScaledPicture(heic).image;
+    ASSERT_FALSE(scaled.isNull());
+    const QRgb pixel = scaled.pixel(80, 60);
+    EXPECT_NEAR(qRed(pixel), 229, 3);
+    EXPECT_NEAR(qGreen(pixel), 188, 3);
+    EXPECT_NEAR(qBlue(pixel), 188, 3);
+}
