@@ -198,6 +198,14 @@ TEST_F(HeifPictureTest, RefusesHugeDimensionsBeforeDecoding)
         = preparePicture(path(QStringLiteral("huge.heic")), path(QStringLiteral("out.bmp")), {});
     EXPECT_EQ(result.status, PrepareResult::Status::TooLarge);
     EXPECT_EQ(result.sourceSize, QSize(6000, 5000));
+    // Past libheif's own limit of 32768 each way: still a size, refused as such.
+    qToBigEndian<quint32>(60000, heic.data() + ispe + 8);
+    qToBigEndian<quint32>(60000, heic.data() + ispe + 12);
+    writeAll(path(QStringLiteral("huger.heic")), heic);
+    const PrepareResult huger
+        = preparePicture(path(QStringLiteral("huger.heic")), path(QStringLiteral("out.bmp")), {});
+    EXPECT_EQ(huger.status, PrepareResult::Status::TooLarge);
+    EXPECT_EQ(huger.sourceSize, QSize(60000, 60000));
     EXPECT_TRUE(prepareFailureText(result, QString(), QString(), QString())
                     .contains(QStringLiteral("2500万画素まで")));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
