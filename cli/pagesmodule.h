@@ -12,6 +12,10 @@
 class QCoreApplication;
 struct modShared;
 
+namespace chart {
+struct Chart;
+}
+
 // The PDF prints of one export, into folder.
 struct PagesRequest
 {
@@ -27,6 +31,12 @@ struct PagesRequest
     int blockX = 0;
     int blockY = 0;
     bool pathsOnly = false; // nothing printed: the outcome lists the PDFs' paths
+    // The chart at the size of its pieces, as <base name>-<size>mm.pdf.
+    const chart::Chart *chart = nullptr; // for the actual-size pages
+    bool actualSize = false;
+    double pieceSize = 5;
+    bool a3 = false;
+    int board = 0; // none
 };
 
 struct PagesOutcome

@@ -1,6 +1,8 @@
 // The entry points of the pages module (see pagesmodule.h): the GUI
 // application that drawing text needs, the export's PDF prints, prepare and
 // check.
+#include "actualsizepages.h"
+#include "chart.h"
 #include "commandline.h"
 #include "commands.h"
 #include "fontface.h"
@@ -13,6 +15,7 @@
 #include "piecelist.h"
 #include "samplesheet.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace {
@@ -82,6 +85,26 @@ extern "C" Q_DECL_EXPORT void tessamapPrintPages(const PagesRequest *request, Pa
         outcome->writeFailed |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeColor,
             folder.filePath(QString::fromLatin1(OverviewDocumentName)),
             [&] { printOverview(surface, model, request->colorNames); });
+    }
+    if (request->actualSize) {
+        actualsize::Options options;
+        options.pieceSize = request->pieceSize;
+        options.paper = request->a3 ? actualsize::Paper::A3 : actualsize::Paper::A4;
+        options.board = request->board;
+        options.title = QFileInfo(request->picture).fileName();
+        const QString path = folder.filePath(actualsize::documentName(
+            QFileInfo(request->picture).completeBaseName(), options.pieceSize));
+        if (request->pathsOnly) {
+            outcome->paths.append(path);
+            return;
+        }
+        try {
+            actualsize::setUpActualSize(surface, options, path);
+            actualsize::printActualSize(surface, *request->chart, options);
+        } catch (const std::exception &error) {
+            printMessage(QString::fromUtf8(error.what()));
+            outcome->writeFailed = true;
+        }
     }
 }
 

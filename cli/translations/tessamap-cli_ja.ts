@@ -158,6 +158,21 @@ CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 止まります。</translation>
     </message>
     <message>
+        <source>The chart at the size of the pieces, &lt;mm&gt; millimetres a cell (1 to 50, e.g. 5 or 2.6), tiled over pages with a cover page, as &lt;picture&apos;s base name&gt;-&lt;mm&gt;mm.pdf.</source>
+        <translation>ピースの実寸の色番号表。1 マス &lt;mm&gt; ミリ（1 から 50、
+例えば 5 や 2.6）で、表紙に続けて何枚かに分けて印刷し、
+&lt;画像の名前&gt;-&lt;mm&gt;mm.pdf に書き出します。</translation>
+    </message>
+    <message>
+        <source>With --actual-size: the paper, A4 (default) or A3.</source>
+        <translation>--actual-size の用紙。A4（既定）か A3。</translation>
+    </message>
+    <message>
+        <source>With --actual-size: mark the edges of &lt;n&gt; x &lt;n&gt; pegboards (2 to 160).</source>
+        <translation>--actual-size で、&lt;n&gt; × &lt;n&gt; マスのボードの端に
+線を引きます（2 から 160）。</translation>
+    </message>
+    <message>
         <source>The chart as a spreadsheet workbook, &lt;picture&apos;s name&gt;.xlsx: the whole chart, the colours, the pieces per block and one sheet per block, coloured and numbered.</source>
         <translation>図案を表計算のブック &lt;画像の名前&gt;.xlsx にします:
 図案の全体、色、ブロックごとのピース数、ブロックごとの

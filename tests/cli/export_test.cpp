@@ -119,16 +119,36 @@ TEST_F(CliExportTest, WritesEverythingBesideThePictureWithoutADisplay)
 TEST_F(CliExportTest, UsageErrorsExitOneAndWriteNothing)
 {
     const QString picture = copySample("landscape.bmp");
-    for (const QStringList &arguments :
-        QList<QStringList> {{}, {"frobnicate"}, {"export"}, {"export", picture, picture},
-            {"export", picture, "--block", "Q1"}, {"export", picture, "--block", "A13"},
-            {"export", picture, "--block", "A0"}, {"export", picture, "--colour"}, {"list"}}) {
+    for (const QStringList &arguments : QList<QStringList> {{}, {"frobnicate"}, {"export"},
+             {"export", picture, picture}, {"export", picture, "--block", "Q1"},
+             {"export", picture, "--block", "A13"}, {"export", picture, "--block", "A0"},
+             {"export", picture, "--colour"}, {"list"}, {"export", picture, "--actual-size", "0.9"},
+             {"export", picture, "--actual-size", "2.555"},
+             {"export", picture, "--actual-size", "5", "--paper", "B5"},
+             {"export", picture, "--actual-size", "5", "--board", "1"},
+             {"export", picture, "--board", "29"}, {"export", picture, "--paper", "A3"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_EQ(entriesOf(folder.path()), QStringList {"landscape.bmp"});
+}
+
+TEST_F(CliExportTest, TheActualSizePagesAloneLandBesideThePictureNamedByTheSize)
+{
+    const QString picture = copySample("landscape.bmp", "作品 集");
+    const CliRun run
+        = runCli({"export", picture, "--actual-size", "2.6", "--paper", "a3", "--board", "29"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QString pdf = folder.filePath("作品 集/landscape-2.6mm.pdf");
+    EXPECT_EQ(entriesOf(folder.filePath("作品 集")),
+        QStringList({"landscape-2.6mm.pdf", "landscape.bmp"}));
+    // A3 portrait: the cover and two pages side by side.
+    EXPECT_TRUE(pdfPageText(pdf, 1).contains(QStringLiteral("ボード 29 × 29")));
+    EXPECT_TRUE(pdfPageText(pdf, 3).contains(QRegularExpression(QStringLiteral("2\\s*–\\s*1"))));
+    EXPECT_TRUE(pdfPageText(pdf, 4).isEmpty());
 }
 
 TEST_F(CliExportTest, RefusedAndBrokenPicturesWriteNothing)
