@@ -78,8 +78,8 @@ int runPrepare(int argc, char *argv[])
     const auto application = createCommandApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("prepare",
-        "Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,\n"
-        "AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,\n"
+        "Turns a picture (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC, HEIF or AVIF, told by\n"
+        "its content) into a picture Tessamap takes: 160x120 pixels, at most N colours,\n"
         "24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and\n"
         "AVIF by their own rotation and mirror), scaled in linear light and\n"
         "reduced with libimagequant; with --palette its colours are taken from the\n"
@@ -98,13 +98,14 @@ int runPrepare(int argc, char *argv[])
         "     16 bits a channel, 25 for HEIC and AVIF), or a JPEG has more than 100\n"
         "     scans\n"
         "  3  the picture or the palette file is unusable: missing, unreadable, empty,\n"
-        "     truncated or in a format Qt cannot read, too large to convert, a palette\n"
+        "     truncated, damaged or in another format, too large to convert, a palette\n"
         "     line is wrong (reported with its line number), or the palette file is\n"
         "     over 1 MiB or has over 1,024 colours\n"
         "  4  the output or its chart file could not be written or is not a regular\n"
-        "     file, or standard output could not be written\n"
+        "     file, or standard output could not be written (OUTPUT is then\n"
+        "     complete; only the report is lost)\n"
         "Nothing is written unless the exit status is 0, but for the picture when\n"
-        "only its chart file could not be written."));
+        "only its chart file or the report could not be written."));
     parser.addPositionalArgument(
         QStringLiteral("prepare"), QCoreApplication::translate("prepare", "The command."));
     parser.addPositionalArgument(

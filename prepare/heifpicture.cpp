@@ -188,11 +188,15 @@ QString heifFormatName(HeifFormat format)
 HeifPicture readHeifPicture(const QString &path)
 {
     const Context context(heif_context_alloc(), &heif_context_free);
+    if (!context)
+        return {};
+    // libheif refuses a claimed size above 32768 each way as unreadable; let
+    // it through, so that it meets the size limit below (nothing is decoded).
+    heif_context_set_maximum_image_size_limit(context.get(), 1 << 20);
     // Reading the file parses its boxes only; the pixels wait for the decode.
-    if (!context
-        || heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr)
-                .code
-            != heif_error_Ok)
+    if (heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr)
+            .code
+        != heif_error_Ok)
         return {};
     heif_image_handle *primary = nullptr;
     if (heif_context_get_primary_image_handle(context.get(), &primary).code != heif_error_Ok)

@@ -5,6 +5,7 @@
 #include "heifpicture.h"
 #include "imagestep.h"
 #include "librarywarnings.h"
+#include "pictureformat.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -119,7 +120,8 @@ PictureSource openPictureSource(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
         return source;
-    if (const HeifFormat heif = heifFormatOfFile(path); heif != HeifFormat::None) {
+    const QByteArray head = pictureHead(path);
+    if (const HeifFormat heif = heifFormatOf(head); heif != HeifFormat::None) {
         source.heifFormat = heifFormatName(heif);
         source.limit = MaxHeifSourcePixels;
         source.status = LoadStatus::Ok;
@@ -131,7 +133,13 @@ PictureSource openPictureSource(const QString &path)
         refuseByFileCheck(check, source);
         return source;
     }
-    QImageReader reader(path);
+    source.format = qtPictureFormatOf(head);
+    if (source.format.isEmpty()) {
+        source.status = LoadStatus::Unreadable;
+        return source;
+    }
+    QImageReader reader(path, source.format);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         source.status = LoadStatus::Unreadable;
@@ -172,7 +180,8 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
     silenceImageLibraries();
     const QSize stored = source.storedSize;
     allowAllocationFor(stored, source.bytesPerPixel);
-    QImageReader reader(source.path);
+    QImageReader reader(source.path, source.format);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
     // Sizes rounded down, so that Qt asks libjpeg for exactly 1/reduction;
     // rounded up, Qt would decode larger and scale down in sRGB values.
@@ -181,7 +190,10 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
             QSize(stored.width() / plan.reduction, stored.height() / plan.reduction));
     if (!plan.clip.isNull())
         reader.setClipRect(storedRect(plan.clip, stored, source.transformation));
+    const JpegWarnings warnings;
     result.image = reader.read();
+    if (warnings.damaged())
+        result.image = {};
     if (result.image.isNull()) {
         result.status = LoadStatus::Unreadable;
         return result;

@@ -4,9 +4,12 @@
 // Rectangles are in pixels of the upright picture at its full size. Pictures
 // whose header claims more than 50 megapixels (16 bits a channel:
 // Max16BitSourcePixels; HEIF: MaxHeifSourcePixels) are refused before anything is decoded, and so
-// are files that checkPictureFile() finds cut.
+// are files that checkPictureFile() finds cut and files of formats not taken
+// (pictureformat.h). A JPEG that libjpeg finds damaged while decoding is
+// unreadable, not shown with its missing part grey.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QRect>
@@ -44,6 +47,7 @@ struct PictureSource
     int exifOrientation = 1; // of a PNG or WebP, which Qt does not turn itself
     bool jpeg = false; // libjpeg can decode it at 1/2, 1/4 or 1/8
     QString heifFormat; // "HEIC", "AVIF" or "HEIF" for those files, read by libheif
+    QByteArray format; // Qt's name of the format for the others, told by the content
 
     // Invalid where the header gives no size.
     QSize uprightSize() const;

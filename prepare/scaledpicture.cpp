@@ -66,8 +66,16 @@ QImage toLinearLight(QImage image)
     const bool alpha = image.hasAlphaChannel();
     image.convertTo(alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
     image.convertToColorSpace(QColorSpace::SRgbLinear);
-    if (alpha)
-        image.convertTo(QImage::Format_RGBA64_Premultiplied);
+    if (alpha && !imageStepFailed(image)) {
+        // By hand: Qt 6.4's conversion to RGBA64_Premultiplied multiplies by
+        // alpha twice.
+        for (int y = 0; y < image.height(); ++y) {
+            auto *pixel = reinterpret_cast<QRgba64 *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                pixel[x] = pixel[x].premultiplied();
+        }
+        image.reinterpretAsFormat(QImage::Format_RGBA64_Premultiplied);
+    }
     return image;
 }
 
@@ -81,6 +89,7 @@ QRgba64 linearBackground(QRgb background)
 // Lays the scaled picture at offset on the background, in linear light.
 QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
 {
+    // Only RGBX64 is converted here: opaque, so Qt's premultiplying is exact.
     const QImage source = scaled.convertToFormat(QImage::Format_RGBA64_Premultiplied);
     QImage canvas(PictureSize, QImage::Format_RGBX64);
     if (imageStepFailed(source) || imageStepFailed(canvas))
@@ -92,8 +101,9 @@ QImage composeOnBackground(const QImage &scaled, QPoint offset, QRgb background)
         auto *out = reinterpret_cast<QRgba64 *>(canvas.scanLine(y + offset.y())) + offset.x();
         for (int x = 0; x < source.width(); ++x) {
             const uint cover = in[x].alpha();
+            // Scaling may leave a premultiplied value a little above its alpha.
             const auto lay = [&](uint top, uint bottom) {
-                return quint16(top + (bottom * (65535 - cover) + 32767) / 65535);
+                return quint16(std::min(65535u, top + (bottom * (65535 - cover) + 32767) / 65535));
             };
             out[x] = QRgba64::fromRgba64(lay(in[x].red(), under.red()),
                 lay(in[x].green(), under.green()), lay(in[x].blue(), under.blue()), 65535);

@@ -295,8 +295,8 @@ n/2 を足します。</translation>
 (1 + n/100) 倍にします。</translation>
     </message>
     <message>
-        <source>Turns any picture Qt or libheif reads (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC,
-AVIF, ...) into a picture Tessamap takes: 160x120 pixels, at most N colours,
+        <source>Turns a picture (PNG, JPEG, GIF, BMP, WebP, TIFF, HEIC, HEIF or AVIF, told by
+its content) into a picture Tessamap takes: 160x120 pixels, at most N colours,
 24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
 AVIF by their own rotation and mirror), scaled in linear light and
 reduced with libimagequant; with --palette its colours are taken from the
@@ -315,23 +315,23 @@ Exit status:
      16 bits a channel, 25 for HEIC and AVIF), or a JPEG has more than 100
      scans
   3  the picture or the palette file is unusable: missing, unreadable, empty,
-     truncated or in a format Qt cannot read, too large to convert, a palette
+     truncated, damaged or in another format, too large to convert, a palette
      line is wrong (reported with its line number), or the palette file is
      over 1 MiB or has over 1,024 colours
   4  the output or its chart file could not be written or is not a regular
-     file, or standard output could not be written
+     file, or standard output could not be written (OUTPUT is then
+     complete; only the report is lost)
 Nothing is written unless the exit status is 0, but for the picture when
-only its chart file could not be written.</source>
-        <translation>Qt か libheif が読めるどんな画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、
-AVIF など）からでも、Tessamap で使える画像を作ります: 160×120 画素、
+only its chart file or the report could not be written.</source>
+        <translation>画像（PNG、JPEG、GIF、BMP、WebP、TIFF、HEIC、HEIF、AVIF。種類は
+中身で見分けます）から、Tessamap で使える画像を作ります: 160×120 画素、
 最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
 それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
 libimagequant で減色します。--palette では、手持ちのピースの色から色を
 選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
 （--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
-OUTPUT の横に、パレットの色の名前とこの設定を記した制作ファイル
-（OUTPUT.tessamap）を書き出します。別の画像の制作ファイルがあれば .bak
-として残します。
+OUTPUT の横に制作ファイル（OUTPUT.tessamap）を書き、パレットの色の名前と
+この設定を記録します。ほかの画像の古い制作ファイルは .bak として残します。
 
 終了ステータス:
   0  完了
@@ -343,13 +343,14 @@ OUTPUT の横に、パレットの色の名前とこの設定を記した制作�
      HEIC と AVIF では 2500 万画素）より大きいと書いているか、JPEG の
      スキャンが 100 個を超えています
   3  画像またはパレットファイルが使えません: 見つからない、読めない、
-     空、途中で切れている、Qt が読めない形式、大きすぎて変換できない、
+     空、途中で切れている、壊れている、ほかの形式、大きすぎて変換できない、
      パレットの行の誤り（行番号を表示します）、またはパレットファイルが
      1 MiB か 1,024 色を超えています
-  4  画像または制作ファイルを書き出せませんでした（出力先が通常のファイルで
-     ないとき、標準出力に書き込めないときも）
-終了ステータスが 0 でなければ、何も書き出しません。ただし、制作ファイル
-だけを書き出せなかったときは、画像は書き出してあります。</translation>
+  4  出力先か制作ファイルを書き出せませんでした（通常のファイルでないとき、
+     標準出力に書き込めないときも。標準出力のときは OUTPUT はできあがって
+     いて、表示だけが失われています）
+終了ステータスが 0 でなければ何も書き出しません。ただし制作ファイルか
+表示だけを書けなかったときは、画像はできあがっています。</translation>
     </message>
 </context>
 <context>

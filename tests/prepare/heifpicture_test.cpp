@@ -198,6 +198,14 @@ TEST_F(HeifPictureTest, RefusesHugeDimensionsBeforeDecoding)
         = preparePicture(path(QStringLiteral("huge.heic")), path(QStringLiteral("out.bmp")), {});
     EXPECT_EQ(result.status, PrepareResult::Status::TooLarge);
     EXPECT_EQ(result.sourceSize, QSize(6000, 5000));
+    // Past libheif's own limit of 32768 each way: still a size, refused as such.
+    qToBigEndian<quint32>(60000, heic.data() + ispe + 8);
+    qToBigEndian<quint32>(60000, heic.data() + ispe + 12);
+    writeAll(path(QStringLiteral("huger.heic")), heic);
+    const PrepareResult huger
+        = preparePicture(path(QStringLiteral("huger.heic")), path(QStringLiteral("out.bmp")), {});
+    EXPECT_EQ(huger.status, PrepareResult::Status::TooLarge);
+    EXPECT_EQ(huger.sourceSize, QSize(60000, 60000));
     EXPECT_TRUE(prepareFailureText(result, QString(), QString(), QString())
                     .contains(QStringLiteral("2500万画素まで")));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
@@ -219,4 +227,20 @@ TEST_F(HeifPictureTest, NamesTheFormatWhoseDecoderIsMissing)
         QStringLiteral("HEIC形式の画像を読み込めません（この環境にはHEICのデコーダーがありません）"
                        "。\nvvc.heic"));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bmp"))));
+}
+
+TEST_F(HeifPictureTest, LaysSemiTransparentPixelsOverTheBackgroundOnce)
+{
+    // As the PNG route: (200, 50, 50) at alpha 128 over white is (229, 188, 188).
+    QImage image(640, 480, QImage::Format_ARGB32);
+    image.fill(qRgba(200, 50, 50, 128));
+    const QString heic
+        = encode(savePng(QStringLiteral("half.png"), image), QStringLiteral("half.heic"),
+            {QStringLiteral("-L"), QStringLiteral("-p"), QStringLiteral("chroma=444")});
+    const QImage scaled = loadScaledPicture(heic).image;
+    ASSERT_FALSE(scaled.isNull());
+    const QRgb pixel = scaled.pixel(80, 60);
+    EXPECT_NEAR(qRed(pixel), 229, 3);
+    EXPECT_NEAR(qGreen(pixel), 188, 3);
+    EXPECT_NEAR(qBlue(pixel), 188, 3);
 }

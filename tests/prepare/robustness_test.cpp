@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace prepare;
 
@@ -177,4 +178,53 @@ TEST_F(Robustness, APaletteFileTooLargeOrOfTooManyColoursIsRefused)
     EXPECT_EQ(palette.status, PaletteFile::Status::TooManyColors);
     EXPECT_EQ(palette.line, MaxPaletteColors + 1);
     EXPECT_TRUE(paletteErrorText(palette, path("many.csv")).contains(QStringLiteral("1024 色")));
+}
+
+TEST_F(Robustness, OnlyTheListedFormatsAreTakenAndByTheirContent)
+{
+    // An SVG whose image is a FIFO never returned from Qt's reader.
+    const QString fifo = path("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    writeAll(path("hang.svg"),
+        "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+        "width='10' height='10'><image xlink:href='file://"
+            + QFile::encodeName(fifo) + "' width='10' height='10'/></svg>");
+    writeAll(path("icon.ico"), encoded(quarters(), "ico"));
+    writeAll(path("picture.xpm"), encoded(quarters(), "xpm"));
+    for (const char *name : {"hang.svg", "icon.ico", "picture.xpm"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(loadScaledPicture(path(name)).status, LoadStatus::Unreadable);
+    }
+    // A PNG under another format's name is a PNG.
+    writeAll(path("png.svg"), encoded(quarters(), "png"));
+    EXPECT_EQ(loadScaledPicture(path("png.svg")).status, LoadStatus::Ok);
+}
+
+TEST_F(Robustness, AJpegThatLibjpegFindsDamagedIsUnreadable)
+{
+    const QByteArray jpeg = encoded(photoLike(800, 600), "jpeg");
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    ASSERT_GT(scan, 0);
+    QByteArray half = jpeg.first(scan + (jpeg.size() - scan) / 2) + "\xFF\xD9";
+    QByteArray claimsMore = jpeg;
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(frame, 0);
+    qToBigEndian<quint16>(7000, claimsMore.data() + frame + 5);
+    qToBigEndian<quint16>(7000, claimsMore.data() + frame + 7);
+    // Two changed bytes that make a marker inside the coded data.
+    QByteArray marked = jpeg;
+    marked[scan + 9000] = '\xFF';
+    marked[scan + 9001] = '\xD3';
+    // Cameras' harmless kind: bytes between the scan and its end marker.
+    const QByteArray padded
+        = jpeg.first(jpeg.size() - 2) + QByteArray("\0\0\0\xFF\xD9", 5);
+    writeAll(path("half.jpg"), half);
+    writeAll(path("claims.jpg"), claimsMore);
+    writeAll(path("marked.jpg"), marked);
+    writeAll(path("padded.jpg"), padded);
+    for (const char *name : {"half.jpg", "claims.jpg", "marked.jpg"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(loadScaledPicture(path(name)).status, LoadStatus::Unreadable);
+    }
+    EXPECT_EQ(loadScaledPicture(path("padded.jpg")).status, LoadStatus::Ok);
 }

@@ -50,3 +50,28 @@ TEST(ScaledPictureTest, CropsToTheMiddleAndPadsWithTheBackground)
     EXPECT_EQ(stretched.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(stretched.pixel(80, 119), qRgb(255, 0, 0));
 }
+
+TEST(ScaledPictureTest, LaysSemiTransparentPixelsOverTheBackgroundOnce)
+{
+    // (200, 50, 50) at alpha 128 over white, in linear light: (229, 188, 188);
+    // at alpha 2 almost white. Alpha multiplied twice gave wrong colours.
+    QImage image(320, 240, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, x < 160 ? qRgba(200, 50, 50, 128) : qRgba(200, 50, 50, 2));
+    QTemporaryDir dir;
+    for (const char *format : {"png", "webp"}) {
+        SCOPED_TRACE(format);
+        const QString path = dir.filePath(QStringLiteral("half.") + QLatin1String(format));
+        ASSERT_TRUE(image.save(path, format, 100));
+        const QImage scaled = loadScaledPicture(path).image;
+        ASSERT_FALSE(scaled.isNull());
+        const QRgb half = scaled.pixel(40, 60);
+        EXPECT_NEAR(qRed(half), 229, 2);
+        EXPECT_NEAR(qGreen(half), 188, 2);
+        EXPECT_NEAR(qBlue(half), 188, 2);
+        const QRgb faint = scaled.pixel(120, 60);
+        EXPECT_GE(qGreen(faint), 250);
+        EXPECT_GE(qRed(faint), qGreen(faint));
+    }
+}
