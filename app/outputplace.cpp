@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "modshared.h"
+#include "outputfile.h"
 #include "printsurface.h"
 
 #include <QFileInfo>
@@ -18,7 +19,10 @@ QDir analysedPictureFolder(const modShared &model)
 
 QString outputPath(const modShared &model, const QString &fileName)
 {
-    return analysedPictureFolder(model).absoluteFilePath(fileName);
+    const QString path = analysedPictureFolder(model).absoluteFilePath(fileName);
+    if (!replacedInput(path, {model.strAnalysedFileName}).isEmpty())
+        throw FileWriteError(WriteFailure::ReplacesInput, path);
+    return path;
 }
 
 void reportSavedPdf(Dialogs &dialogs, const PrintSurface &surface)

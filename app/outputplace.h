@@ -15,6 +15,7 @@ extern const QString NoAnalysisText;
 // The folder of the analysed picture; throws PrintError with NoAnalysisText
 // when the model holds no analysis.
 QDir analysedPictureFolder(const modShared &model);
+// Throws FileWriteError where the file would replace the analysed picture.
 QString outputPath(const modShared &model, const QString &fileName);
 
 // Tells the user where the document just printed went, when it became a PDF

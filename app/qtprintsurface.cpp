@@ -5,7 +5,7 @@
 
 QtPrintSurface::QtPrintSurface()
 {
-    m_printer.setResolution(Resolution);
+    m_printer.setResolution(resolution());
     updatePrintableArea();
 }
 
@@ -39,6 +39,7 @@ void QtPrintSurface::setColorMode(int colorMode)
 
 QPagedPaintDevice &QtPrintSurface::beginDevice()
 {
+    m_printer.setResolution(resolution());
     if (m_printer.outputFormat() != QPrinter::PdfFormat)
         return m_printer;
     return m_pdf.open(m_printer.outputFileName(), m_printer.pageLayout(), m_printer.resolution());

@@ -1,7 +1,10 @@
 // The whole colour-number matrix, 192 pages, printed to PDF as the matrix
 // window prints it when the system has no printer; and the overview, a map of
 // every cell in colour and the pieces of every block, which should take at most
-// half as long.
+// half as long; and the chart at 5 mm a piece, tiled over A4 pages, which
+// must be written within 1 s and 3 MB.
+#include "actualsizepages.h"
+#include "chart.h"
 #include "fontface.h"
 #include "matrixpages.h"
 #include "modshared.h"
@@ -56,6 +59,26 @@ void BM_PrintOverviewToPdf(benchmark::State &state)
         [](PrintSurface &surface, const modShared &model) { printOverview(surface, model); });
 }
 BENCHMARK(BM_PrintOverviewToPdf)->Unit(benchmark::kMillisecond);
+
+// Every cell a run of its own and a number, 160 x 120 of each.
+void BM_PrintActualSize5mmToPdf(benchmark::State &state)
+{
+    modShared model;
+    fillMatrix(model);
+    const chart::Chart chart = chart::chartFromAnalysis(model, modShared::MaxColors);
+    QTemporaryDir directory;
+    actualsize::Options options;
+    options.board = 29;
+    options.title = QStringLiteral("絵柄.bmp");
+    const QString pdf = directory.filePath(actualsize::documentName("絵柄", options.pieceSize));
+    PdfSurface surface;
+    for (auto _ : state) {
+        actualsize::setUpActualSize(surface, options, pdf);
+        actualsize::printActualSize(surface, chart, options);
+    }
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
+}
+BENCHMARK(BM_PrintActualSize5mmToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -40,7 +40,7 @@ void BM_WriteWorkbook(benchmark::State &state)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.xlsx"));
     for (auto _ : state) {
-        if (!workbook::writeWorkbook(chart, path, {}).ok())
+        if (!workbook::writeWorkbook(chart, path).ok())
             state.SkipWithError("write failed");
     }
     state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;

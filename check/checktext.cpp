@@ -44,6 +44,8 @@ QString checkFailureText(const CheckResult &result, const LoadedPhoto &photo,
         failure.format = photo.format;
         return prepare::prepareFailureText(failure, photoPath, {}, {});
     }
+    case Status::NothingToCheck:
+        return QStringLiteral("確かめる範囲のマスに色番号がありません（32 色を越える画像です）。");
     case Status::AreaOutside:
         return QStringLiteral("確かめる範囲が図案（160×120）の外に出ています。");
     case Status::CornersOutside:

@@ -176,6 +176,17 @@ CheckResult checkPhoto(const chart::Chart &chart, const Area &area, const Loaded
         result.status = Status::AreaOutside;
         return result;
     }
+    bool numbered = false;
+    for (int r = 0; r < area.height && !numbered; ++r) {
+        for (int c = 0; c < area.width && !numbered; ++c) {
+            const int number = chart.cell(area.row + r, area.column + c);
+            numbered = number >= 1 && number <= chart.colorCount();
+        }
+    }
+    if (!numbered) {
+        result.status = Status::NothingToCheck;
+        return result;
+    }
     const double scaleX = double(photo.image.width()) / photo.fullSize.width();
     const double scaleY = double(photo.image.height()) / photo.fullSize.height();
     const auto toImage = [&](Corners corners) {

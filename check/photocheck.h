@@ -53,6 +53,7 @@ struct CheckResult
         CornersTooSmall,
         BoardNotFound, // no corners given, and no board found that fits the chart
         NoMatch, // the pieces within the corners given do not fit the chart's area
+        NothingToCheck, // no cell of the area has a colour number (a picture of over 32 colours)
     };
 
     Status status = Status::Checked;

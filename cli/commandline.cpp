@@ -30,7 +30,10 @@ bool write(std::FILE *stream, QString text)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    return std::fputs(text.toUtf8().constData(), stream) >= 0 && std::fflush(stream) == 0;
+    // Written by its length: a NUL in the text must not end the output there.
+    const QByteArray bytes = text.toUtf8();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size())
+        && std::fflush(stream) == 0;
 }
 
 int usageError(const QString &text)

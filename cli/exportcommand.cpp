@@ -1,13 +1,16 @@
+#include "actualsizeplan.h"
 #include "chart.h"
 #include "colornames.h"
 #include "commandline.h"
 #include "commands.h"
 #include "csvwriter.h"
 #include "modshared.h"
+#include "outputfile.h"
 #include "pagesmodule.h"
 #include "paletteoption.h"
 #include "pictureanalysis.h"
 #include "workbookwriter.h"
+#include "writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -72,7 +75,8 @@ int runExport(int argc, char *argv[])
         "\n"
         "Exit status:\n"
         "  0  done\n"
-        "  1  usage error\n"
+        "  1  usage error, or an output would replace the picture or the palette\n"
+        "     file (nothing is written)\n"
         "  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is\n"
         "     written), or the matrix prints were refused because the top-left\n"
         "     block holds a pixel without a colour number (the other outputs\n"
@@ -109,13 +113,59 @@ int runExport(int argc, char *argv[])
             "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
             "wrong palette line stops with status 3."),
         QStringLiteral("file"));
+    const QCommandLineOption actualSize(QStringLiteral("actual-size"),
+        QCoreApplication::translate("export",
+            "The chart at the size of the pieces, <mm> millimetres a cell (1 to 50, e.g. 5 or "
+            "2.6), tiled over pages with a cover page, as <picture's base name>-<mm>mm.pdf."),
+        QStringLiteral("mm"));
+    const QCommandLineOption paper(QStringLiteral("paper"),
+        QCoreApplication::translate("export", "With --actual-size: the paper, A4 (default) or A3."),
+        QStringLiteral("size"));
+    const QCommandLineOption board(QStringLiteral("board"),
+        QCoreApplication::translate(
+            "export", "With --actual-size: mark the edges of <n> x <n> pegboards (2 to 160)."),
+        QStringLiteral("n"));
     const QCommandLineOption xlsx(QStringLiteral("xlsx"),
         QCoreApplication::translate("export",
             "The chart as a spreadsheet workbook, <picture's name>.xlsx: the whole chart, the "
             "colours, the pieces per block and one sheet per block, coloured and numbered."));
-    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, palette, xlsx});
+    parser.addOptions(
+        {out, csv, sampleSheet, matrix, block, overview, palette, xlsx, actualSize, paper, board});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
+
+    std::optional<double> pieceSize;
+    if (parser.isSet(actualSize)) {
+        pieceSize = actualsize::parsePieceSize(parser.value(actualSize));
+        if (!pieceSize) {
+            printMessage(QStringLiteral("ピースの大きさは 1 から 50 までの mm で指定してください"
+                                        "（小数は 2 桁まで）: ")
+                + parser.value(actualSize));
+            return ExitUsage;
+        }
+    }
+    if ((parser.isSet(paper) || parser.isSet(board)) && !pieceSize) {
+        printMessage(
+            QStringLiteral("--paper と --board は --actual-size と一緒に指定してください。"));
+        return ExitUsage;
+    }
+    const QString paperName = parser.value(paper).toUpper();
+    if (parser.isSet(paper) && paperName != QStringLiteral("A4")
+        && paperName != QStringLiteral("A3")) {
+        printMessage(QStringLiteral("用紙は A4 か A3 で指定してください: ") + parser.value(paper));
+        return ExitUsage;
+    }
+    int boardSize = 0;
+    if (parser.isSet(board)) {
+        bool isNumber = false;
+        boardSize = parser.value(board).toInt(&isNumber);
+        if (!isNumber || boardSize < actualsize::MinBoard || boardSize > actualsize::MaxBoard) {
+            printMessage(
+                QStringLiteral("ボードの大きさは 2 から 160 までのマス数で指定してください: ")
+                + parser.value(board));
+            return ExitUsage;
+        }
+    }
 
     std::optional<Block> onePage;
     if (parser.isSet(block)) {
@@ -129,12 +179,13 @@ int runExport(int argc, char *argv[])
     const bool printsOverview = parser.isSet(overview);
     const bool writesWorkbook = parser.isSet(xlsx);
     const bool all = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix)
-        && !onePage && !printsOverview && !writesWorkbook;
+        && !onePage && !printsOverview && !writesWorkbook && !pieceSize;
     const bool writesCsv = all || parser.isSet(csv);
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
 
-    const bool drawsPages = printsSample || printsMatrix || onePage || printsOverview;
+    const bool drawsPages
+        = printsSample || printsMatrix || onePage || printsOverview || pieceSize.has_value();
     if (drawsPages) {
         application.reset();
         application = createGuiApplication(argc, argv);
@@ -157,42 +208,70 @@ int runExport(int argc, char *argv[])
     if (!checkOutputFolder(folder.path()))
         return ExitWriteFailed;
 
+    PagesRequest request;
+    request.model = &model;
+    request.colorMax = colorMax;
+    request.picture = picture;
+    request.folder = folder;
+    request.sampleSheet = printsSample;
+    request.matrix = printsMatrix;
+    request.overview = printsOverview;
+    if (paletteColors)
+        request.colorNames = colorNames(model, colorMax, *paletteColors);
+    request.onePage = onePage.has_value();
+    if (onePage) {
+        request.blockX = onePage->x;
+        request.blockY = onePage->y;
+    }
+    const chart::Chart chart = chart::chartFromAnalysis(model, colorMax);
+    request.chart = &chart;
+    request.actualSize = pieceSize.has_value();
+    request.pieceSize = pieceSize.value_or(0);
+    request.a3 = paperName == QStringLiteral("A3");
+    request.board = boardSize;
+    const auto printPages
+        = drawsPages ? pagesFunction<PrintPagesFunction>("tessamapPrintPages") : nullptr;
+    if (drawsPages && !printPages)
+        return ExitBroken;
+
+    // Every output is named before the first is written, so that none replaces what was read.
+    QStringList inputs {picture};
+    if (parser.isSet(palette))
+        inputs.append(QFileInfo(parser.value(palette)).absoluteFilePath());
+    QStringList outputs = writesCsv ? csv::outputPaths(folder) : QStringList();
+    if (writesWorkbook)
+        outputs.append(folder.absoluteFilePath(workbook::workbookFileName(picture)));
+    if (drawsPages) {
+        PagesRequest listing = request;
+        listing.pathsOnly = true;
+        PagesOutcome listed;
+        printPages(&listing, &listed);
+        outputs += listed.paths;
+    }
+    for (const QString &output : outputs) {
+        if (!replacedInput(output, inputs).isEmpty()) {
+            printMessage(writeFailureText(WriteFailure::ReplacesInput, output));
+            return ExitUsage;
+        }
+    }
+
     bool writeFailed = false;
     bool refused = false;
     if (writesCsv) {
-        const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder);
+        const csv::WriteResult result = csv::writeAnalysis(model, colorMax, folder, inputs);
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();
     }
     if (writesWorkbook) {
-        const workbook::WriteResult result
-            = workbook::writeWorkbook(chart::chartFromAnalysis(model, colorMax),
-                folder.absoluteFilePath(workbook::workbookFileName(picture)), picture);
+        const workbook::WriteResult result = workbook::writeWorkbook(
+            chart, folder.absoluteFilePath(workbook::workbookFileName(picture)), inputs);
         if (!result.ok())
             printMessage(result.message);
         writeFailed |= !result.ok();
     }
     if (drawsPages) {
-        PagesRequest request;
-        request.model = &model;
-        request.colorMax = colorMax;
-        request.picture = picture;
-        request.folder = folder;
-        request.sampleSheet = printsSample;
-        request.matrix = printsMatrix;
-        request.overview = printsOverview;
-        if (paletteColors)
-            request.colorNames = colorNames(model, colorMax, *paletteColors);
-        request.onePage = onePage.has_value();
-        if (onePage) {
-            request.blockX = onePage->x;
-            request.blockY = onePage->y;
-        }
         PagesOutcome outcome;
-        const auto printPages = pagesFunction<PrintPagesFunction>("tessamapPrintPages");
-        if (!printPages)
-            return ExitBroken;
         printPages(&request, &outcome);
         writeFailed |= outcome.writeFailed;
         refused = outcome.refused;

@@ -12,6 +12,10 @@
 class QCoreApplication;
 struct modShared;
 
+namespace chart {
+struct Chart;
+}
+
 // The PDF prints of one export, into folder.
 struct PagesRequest
 {
@@ -26,12 +30,20 @@ struct PagesRequest
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;
+    bool pathsOnly = false; // nothing printed: the outcome lists the PDFs' paths
+    // The chart at the size of its pieces, as <base name>-<size>mm.pdf.
+    const chart::Chart *chart = nullptr; // for the actual-size pages
+    bool actualSize = false;
+    double pieceSize = 5;
+    bool a3 = false;
+    int board = 0; // none
 };
 
 struct PagesOutcome
 {
     bool writeFailed = false;
     bool refused = false; // the matrix prints, by the top-left block rule
+    QStringList paths; // with pathsOnly
 };
 
 // The module's entry points, looked up by these names.

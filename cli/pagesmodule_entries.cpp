@@ -1,6 +1,8 @@
 // The entry points of the pages module (see pagesmodule.h): the GUI
 // application that drawing text needs, the export's PDF prints, prepare and
 // check.
+#include "actualsizepages.h"
+#include "chart.h"
 #include "commandline.h"
 #include "commands.h"
 #include "fontface.h"
@@ -13,14 +15,21 @@
 #include "piecelist.h"
 #include "samplesheet.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace {
 
-// Runs one print into the PDF at path; reports a failure.
+// Runs one print into the PDF at path (only lists the path for pathsOnly);
+// reports a failure.
 template<typename Print>
-bool printPdf(PdfSurface &surface, int colorMode, const QString &path, Print print)
+bool printPdf(const PagesRequest &request, PagesOutcome &outcome, PdfSurface &surface,
+    int colorMode, const QString &path, Print print)
 {
+    if (request.pathsOnly) {
+        outcome.paths.append(path);
+        return true;
+    }
     try {
         setUpPaper(surface, colorMode, path);
         print();
@@ -48,31 +57,54 @@ extern "C" Q_DECL_EXPORT void tessamapPrintPages(const PagesRequest *request, Pa
     const QDir &folder = request->folder;
     PdfSurface surface;
     if (request->sampleSheet) {
-        outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
+        outcome->writeFailed |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeColor,
             folder.filePath(QString::fromLatin1(ColorSampleDocumentName)),
             [&] { printColorSample(surface, model, request->colorMax); });
     }
-    if ((request->matrix || request->onePage) && blockHasUnnumberedCell(model, 0, 0)) {
+    if ((request->matrix || request->onePage) && blockHasUnnumberedCell(model, 0, 0)
+        && !request->pathsOnly) {
         // The matrix window refuses such a picture, and so do its prints.
         printMessage(QStringLiteral("32色を越えているため処理できません。\n") + request->picture);
         outcome->refused = true;
     } else {
         if (request->matrix) {
-            outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeMonochrome,
-                folder.filePath(QString::fromLatin1(MatrixAllDocumentName)),
-                [&] { printMatrixAll(surface, model); });
+            outcome->writeFailed
+                |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeMonochrome,
+                    folder.filePath(QString::fromLatin1(MatrixAllDocumentName)),
+                    [&] { printMatrixAll(surface, model); });
         }
         if (request->onePage) {
-            outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeMonochrome,
-                folder.filePath(matrixPageDocumentName(request->blockX, request->blockY)),
-                [&] { printMatrixPage(surface, model, request->blockX, request->blockY); });
+            outcome->writeFailed
+                |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeMonochrome,
+                    folder.filePath(matrixPageDocumentName(request->blockX, request->blockY)),
+                    [&] { printMatrixPage(surface, model, request->blockX, request->blockY); });
         }
     }
     if (request->overview) {
         // Shows unnumbered cells as such, so it is never refused for them.
-        outcome->writeFailed |= !printPdf(surface, PrintSurface::ColorModeColor,
+        outcome->writeFailed |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeColor,
             folder.filePath(QString::fromLatin1(OverviewDocumentName)),
             [&] { printOverview(surface, model, request->colorNames); });
+    }
+    if (request->actualSize) {
+        actualsize::Options options;
+        options.pieceSize = request->pieceSize;
+        options.paper = request->a3 ? actualsize::Paper::A3 : actualsize::Paper::A4;
+        options.board = request->board;
+        options.title = QFileInfo(request->picture).fileName();
+        const QString path = folder.filePath(actualsize::documentName(
+            QFileInfo(request->picture).completeBaseName(), options.pieceSize));
+        if (request->pathsOnly) {
+            outcome->paths.append(path);
+            return;
+        }
+        try {
+            actualsize::setUpActualSize(surface, options, path);
+            actualsize::printActualSize(surface, *request->chart, options);
+        } catch (const std::exception &error) {
+            printMessage(QString::fromUtf8(error.what()));
+            outcome->writeFailed = true;
+        }
     }
 }
 

@@ -1,15 +1,19 @@
 #include "csvwriter.h"
 
 #include "csvbytes.h"
+#include "modshared.h"
 #include "outputfile.h"
 #include "writefailure.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <array>
 
 namespace csv {
 
 namespace {
+
+constexpr const char *FileNames[] = {"PixelColorNumber.csv", "ColorData.csv", "ColorCount.csv"};
 
 struct CsvFile
 {
@@ -19,8 +23,9 @@ struct CsvFile
 
 WriteResult failed(WriteResult::Failure failure, const QString &name, const QString &path)
 {
-    const WriteFailure what
-        = failure == WriteResult::Failure::Create ? WriteFailure::Create : WriteFailure::Write;
+    const WriteFailure what = failure == WriteResult::Failure::Create ? WriteFailure::Create
+        : failure == WriteResult::Failure::Write                      ? WriteFailure::Write
+                                                                      : WriteFailure::ReplacesInput;
     return {failure, name, writeFailureText(what, path)};
 }
 
@@ -41,14 +46,28 @@ WriteResult writeFile(const CsvFile &csvFile, const QDir &directory)
 
 } // namespace
 
-WriteResult writeAnalysis(const modShared &model, int colorMax, const QDir &directory)
+QStringList outputPaths(const QDir &directory)
 {
+    QStringList paths;
+    for (const char *name : FileNames)
+        paths.append(directory.absoluteFilePath(QString::fromLatin1(name)));
+    return paths;
+}
+
+WriteResult writeAnalysis(
+    const modShared &model, int colorMax, const QDir &directory, const QStringList &inputs)
+{
+    const QStringList read = QStringList {model.strAnalysedFileName} + inputs;
+    for (const QString &path : outputPaths(directory)) {
+        if (!replacedInput(path, read).isEmpty())
+            return failed(WriteResult::Failure::ReplacesInput, QFileInfo(path).fileName(), path);
+    }
     // All bytes are built before the first file is opened, so a model fault
     // (colorMax out of range) leaves every file as it was.
     const std::array<CsvFile, 3> files {{
-        {"PixelColorNumber.csv", pixelColorNumberBytes(model)},
-        {"ColorData.csv", colorDataBytes(model, colorMax)},
-        {"ColorCount.csv", colorCountBytes(model, colorMax)},
+        {FileNames[0], pixelColorNumberBytes(model)},
+        {FileNames[1], colorDataBytes(model, colorMax)},
+        {FileNames[2], colorCountBytes(model, colorMax)},
     }};
     for (const CsvFile &file : files) {
         if (WriteResult result = writeFile(file, directory); !result.ok())

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 struct modShared;
 
@@ -15,7 +16,12 @@ namespace csv {
 
 struct WriteResult
 {
-    enum class Failure { None, Create, Write };
+    enum class Failure {
+        None,
+        Create,
+        Write,
+        ReplacesInput, // a file's name is the analysed picture's or one of inputs: none written
+    };
 
     Failure failure = Failure::None;
     // Bare name of the file that failed, e.g. "ColorData.csv"; empty on success.
@@ -26,6 +32,12 @@ struct WriteResult
     bool ok() const { return failure == Failure::None; }
 };
 
-WriteResult writeAnalysis(const modShared &model, int colorMax, const QDir &directory);
+// The three files' paths in directory, in the order they are written.
+QStringList outputPaths(const QDir &directory);
+
+// Refuses, before any file is written, to replace the analysed picture or one
+// of inputs (a palette file).
+WriteResult writeAnalysis(
+    const modShared &model, int colorMax, const QDir &directory, const QStringList &inputs = {});
 
 } // namespace csv

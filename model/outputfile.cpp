@@ -53,3 +53,12 @@ bool namesSameFile(const QString &a, const QString &b)
     const auto second = fileStatus(b);
     return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
 }
+
+QString replacedInput(const QString &output, const QStringList &inputs)
+{
+    for (const QString &input : inputs) {
+        if (namesSameFile(output, input))
+            return input;
+    }
+    return {};
+}

@@ -7,6 +7,7 @@
 
 #include <QSaveFile>
 #include <QString>
+#include <QStringList>
 
 class OutputFile
 {
@@ -33,3 +34,8 @@ bool isOtherThanRegularFile(const QString &path);
 // Whether both paths name one existing file: the same path, a symbolic link or
 // a hard link (the same device and inode).
 bool namesSameFile(const QString &a, const QString &b);
+
+// The one rule for an output beside what was read: the input among inputs
+// that writing output would replace (by namesSameFile), or empty. A picture
+// called ColorData.csv, or a palette file called like a print, stays.
+QString replacedInput(const QString &output, const QStringList &inputs);

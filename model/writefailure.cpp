@@ -6,9 +6,19 @@
 
 QString writeFailureText(WriteFailure failure, const QString &path)
 {
-    const QString what = failure == WriteFailure::Create
-        ? QStringLiteral("ファイル「%1」を作成できません。")
-        : QStringLiteral("ファイル「%1」を書き込めません。");
+    QString what;
+    switch (failure) {
+    case WriteFailure::Create:
+        what = QStringLiteral("ファイル「%1」を作成できません。");
+        break;
+    case WriteFailure::Write:
+        what = QStringLiteral("ファイル「%1」を書き込めません。");
+        break;
+    case WriteFailure::ReplacesInput:
+        what = QStringLiteral(
+            "ファイル「%1」は読み込んだファイルと同じファイルのため、書き出せません。");
+        break;
+    }
     return what.arg(QFileInfo(path).fileName()) + QStringLiteral("\r\n")
         + QDir::toNativeSeparators(path);
 }

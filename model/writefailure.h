@@ -10,6 +10,10 @@ class QSaveFile;
 // Renames the finished file over the old one; false if any byte is missing.
 bool commitCompletely(QSaveFile &file);
 
-enum class WriteFailure { Create, Write };
+enum class WriteFailure {
+    Create,
+    Write,
+    ReplacesInput, // the output names the picture or palette file read (replacedInput)
+};
 
 QString writeFailureText(WriteFailure failure, const QString &path);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -25,12 +26,46 @@ std::optional<int> channel(QStringView text)
     return value;
 }
 
+// A full-width digit, comma or space, as a Japanese input method types it,
+// in its ASCII form (its NFKC form); any other character as it is.
+QChar foldedWidth(QChar c)
+{
+    if (c.unicode() < 0x80 || c.decompositionTag() != QChar::Wide)
+        return c;
+    const QString ascii = c.decomposition();
+    if (ascii.size() == 1
+        && (ascii[0].isDigit() || ascii[0] == QLatin1Char(',') || ascii[0] == QLatin1Char(' ')))
+        return ascii[0];
+    return c;
+}
+
+// One character for one, so that a position in the folded text is one in the text.
+QString foldedWidth(QString text)
+{
+    for (QChar &c : text)
+        c = foldedWidth(c);
+    return text;
+}
+
+// A name reaches terminals and prints: control characters (escape sequences,
+// a NUL) become U+FFFD, a tab a space.
+QString cleanName(QString name)
+{
+    for (QChar &c : name) {
+        if (c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+        else if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    }
+    return name.trimmed();
+}
+
 // "R G B name", any run of spaces or tabs between the numbers.
 std::optional<PaletteColor> gimpColor(const QString &line)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*(\\d+)\\s+(\\d+)\\s+(\\d+)(?:\\s+(.*))?$"));
-    const QRegularExpressionMatch match = pattern.match(line);
+    const QRegularExpressionMatch match = pattern.match(foldedWidth(line));
     if (!match.hasMatch())
         return std::nullopt;
     const auto red = channel(match.capturedView(1));
@@ -38,24 +73,35 @@ std::optional<PaletteColor> gimpColor(const QString &line)
     const auto blue = channel(match.capturedView(3));
     if (!red || !green || !blue)
         return std::nullopt;
-    return PaletteColor {rgbOf(*red, *green, *blue), match.captured(4).trimmed()};
+    const QString name = match.hasCaptured(4) ? line.mid(match.capturedStart(4)) : QString();
+    return PaletteColor {rgbOf(*red, *green, *blue), cleanName(name)};
 }
 
 // "R,G,B" or "R,G,B,name"; the name keeps any further commas.
 std::optional<PaletteColor> csvColor(const QString &line)
 {
-    const QStringList fields = line.split(QLatin1Char(','));
-    if (fields.size() < 3)
-        return std::nullopt;
+    // Folded up to the third comma only: the name stays as written.
+    qsizetype end = 0;
+    QString numbers;
+    for (int field = 0; field < 3; ++field) {
+        qsizetype comma = end;
+        while (comma < line.size() && foldedWidth(line.at(comma)) != QLatin1Char(','))
+            ++comma;
+        if (comma == line.size() && field < 2)
+            return std::nullopt;
+        numbers += foldedWidth(line.mid(end, comma - end)) + QLatin1Char(',');
+        end = std::min(comma + 1, line.size());
+    }
+    const QStringList fields = numbers.split(QLatin1Char(','));
     const auto red = channel(fields[0]);
     const auto green = channel(fields[1]);
     const auto blue = channel(fields[2]);
     if (!red || !green || !blue)
         return std::nullopt;
-    QString name = fields.mid(3).join(QLatin1Char(',')).trimmed();
+    QString name = line.mid(end).trimmed();
     if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
         name = name.mid(1, name.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
-    return PaletteColor {rgbOf(*red, *green, *blue), name};
+    return PaletteColor {rgbOf(*red, *green, *blue), cleanName(name)};
 }
 
 // Enough of a bad line to recognise it in the message.
@@ -98,6 +144,21 @@ int firstNonUtf8Line(const QByteArray &bytes)
     return int(lines.size());
 }
 
+bool holdsDigit(const QString &line)
+{
+    return std::any_of(line.begin(), line.end(), [](QChar c) { return foldedWidth(c).isDigit(); });
+}
+
+// Of a file that is neither UTF-8 nor Shift-JIS: a picture or other binary
+// file, by a NUL byte in its first bytes. UTF-16 text, which has them too,
+// starts with its byte order mark and is told to be saved as UTF-8.
+bool isBinary(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return false;
+    return bytes.first(std::min<qsizetype>(bytes.size(), 4096)).contains('\0');
+}
+
 } // namespace
 
 PaletteFile readPaletteFile(const QString &path)
@@ -119,9 +180,15 @@ PaletteFile readPaletteFile(const QString &path)
         return fault(PaletteFile::Status::TooLarge);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
+    // CR LF, LF, and the lone CR of old Mac spreadsheets end a line alike. Safe
+    // before decoding: neither byte is part of a Shift-JIS character.
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
 
     const std::optional<QString> text = decoded(bytes);
     if (!text) {
+        if (isBinary(bytes))
+            return fault(PaletteFile::Status::NotText);
         result.line = firstNonUtf8Line(bytes);
         return fault(PaletteFile::Status::NotUtf8);
     }
@@ -137,15 +204,18 @@ PaletteFile readPaletteFile(const QString &path)
         }
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || (gimp && isGimpHeader(line)))
             continue;
+        // A spreadsheet's header row, e.g. "R,G,B,名前".
+        if (index == 0 && !gimp && !holdsDigit(line))
+            continue;
         std::optional<PaletteColor> color = gimp ? gimpColor(line) : csvColor(line);
         if (!color) {
-            result.lineText = elidedText(line, ShownLength);
+            result.lineText = elidedText(cleanName(line), ShownLength);
             return fault(PaletteFile::Status::BadLine);
         }
         color->line = result.line;
         if (const auto first = seen.constFind(color->rgb); first != seen.constEnd()) {
             result.firstLine = *first;
-            result.lineText = elidedText(line, ShownLength);
+            result.lineText = elidedText(cleanName(line), ShownLength);
             return fault(PaletteFile::Status::Duplicate);
         }
         if (result.colors.size() == MaxPaletteColors)
@@ -172,6 +242,11 @@ QString paletteErrorText(const PaletteFile &palette, const QString &path)
         return QStringLiteral("パレットファイルが大きすぎます（1 MiB まで扱えます）。\n") + path;
     case PaletteFile::Status::TooManyColors:
         return at + QStringLiteral("色が多すぎます（%1 色まで扱えます）。").arg(MaxPaletteColors);
+    case PaletteFile::Status::NotText:
+        return QStringLiteral(
+                   "パレットファイルがテキストファイルではありません（画像などのファイルです）。"
+                   "GIMP パレットか CSV のテキストファイルを指定してください。\n")
+            + path;
     case PaletteFile::Status::NotUtf8:
         return at + QStringLiteral("UTF-8 ではない文字があります。UTF-8 で保存し直してください。");
     case PaletteFile::Status::BadLine:

@@ -1,9 +1,11 @@
 // The colours of the user's pieces, read from a GIMP palette (.gpl: a first
 // line "GIMP Palette", then "R G B name" lines) or from CSV lines
 // "R,G,B[,name]". Either is UTF-8, or else Shift-JIS (CP932), as spreadsheets
-// on Japanese systems save CSV; names may be Japanese. Blank lines and lines
-// starting with '#' are skipped. Every fault stops the reading and names its
-// line (counted from 1).
+// on Japanese systems save CSV; names may be Japanese. Lines end in LF, CR LF
+// or CR. Blank lines, lines starting with '#' and a CSV's first line if it
+// holds no digit (a header row "R,G,B,名前") are skipped; full-width digits,
+// commas and spaces count as ASCII ones, and control characters in names are
+// replaced. Every fault stops the reading and names its line (counted from 1).
 #pragma once
 
 #include <QList>
@@ -27,6 +29,7 @@ struct PaletteFile
         CannotOpen, // missing, not a regular file, or not readable
         TooLarge, // more than MaxPaletteBytes
         TooManyColors, // at line, colour number MaxPaletteColors + 1
+        NotText, // a picture or other binary file: not text, with a NUL byte near its start
         NotUtf8, // at line, and not Shift-JIS either
         BadLine, // at line: not three numbers 0..255 as the format wants
         Duplicate, // at line, the same colour as at firstLine

@@ -8,6 +8,8 @@ void setUpPaper(PrintSurface &surface, int colorMode, const QString &documentPat
     surface.setPaperSize(PrintSurface::PaperA4);
     surface.setOrientation(PrintSurface::OrientationPortrait);
     surface.setColorMode(colorMode);
+    surface.setResolution(PrintSurface::DefaultResolution);
+    surface.setForeColor(0);
     surface.setDocumentPath(documentPath);
 }
 

@@ -5,10 +5,11 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QTextLayout>
+#include <cmath>
 
 namespace {
 
-// Text and uncoloured outlines.
+// Uncoloured outlines.
 const QColor ForegroundColor(Qt::black);
 
 // A zero width is the device's thinnest line, one dot: a printer's default.
@@ -38,20 +39,21 @@ PainterSurface::PainterSurface()
 
 void PainterSurface::setPaperSize(int paperCode)
 {
-    if (paperCode != PaperA4)
+    if (paperCode != PaperA4 && paperCode != PaperA3)
         throw errorAbout("この用紙サイズには対応していません: ", QString::number(paperCode));
     QPageLayout layout = pageLayout();
-    layout.setPageSize(QPageSize(QPageSize::A4));
+    layout.setPageSize(QPageSize(paperCode == PaperA3 ? QPageSize::A3 : QPageSize::A4));
     setPageLayout(layout);
     updatePrintableArea();
 }
 
 void PainterSurface::setOrientation(int orientation)
 {
-    if (orientation != OrientationPortrait)
+    if (orientation != OrientationPortrait && orientation != OrientationLandscape)
         throw errorAbout("この用紙の向きには対応していません: ", QString::number(orientation));
     QPageLayout layout = pageLayout();
-    layout.setOrientation(QPageLayout::Portrait);
+    layout.setOrientation(
+        orientation == OrientationLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     setPageLayout(layout);
     updatePrintableArea();
 }
@@ -61,6 +63,14 @@ void PainterSurface::setColorMode(int colorMode)
     if (colorMode != ColorModeMonochrome && colorMode != ColorModeColor)
         throw errorAbout("この色の設定には対応していません: ", QString::number(colorMode));
     m_colorMode = colorMode;
+}
+
+void PainterSurface::setResolution(int dotsPerInch)
+{
+    // Beyond these a page either shows its dots or overflows Qt's coordinates.
+    if (dotsPerInch < 72 || dotsPerInch > 2400)
+        throw errorAbout("この解像度には対応していません: ", QString::number(dotsPerInch));
+    m_resolution = dotsPerInch;
 }
 
 void PainterSurface::scale()
@@ -94,6 +104,26 @@ void PainterSurface::setFontSize(double points)
     m_fontChanged = true;
 }
 
+void PainterSurface::setForeColor(int32_t color)
+{
+    m_foreColor = QColor(colorvalue::red(color), colorvalue::green(color), colorvalue::blue(color));
+}
+
+double PainterSurface::textWidth(const QString &text)
+{
+    painter();
+    const double width = QFontMetricsF(m_painter.font(), m_device).horizontalAdvance(text);
+    return width / m_dotsPerMillimetre
+        / std::abs(m_coordinates.toMillimetres(QSizeF(1, 1)).width());
+}
+
+double PainterSurface::textHeight()
+{
+    painter();
+    return m_lineHeight / m_dotsPerMillimetre
+        / std::abs(m_coordinates.toMillimetres(QSizeF(1, 1)).height());
+}
+
 void PainterSurface::print(const QList<PrintItem> &items)
 {
     painter();
@@ -102,8 +132,9 @@ void PainterSurface::print(const QList<PrintItem> &items)
         QList<QPointF> positions = shaped.positions();
         for (QPointF &position : positions)
             position += topLeft;
-        if (m_glyphs.isEmpty() || m_glyphs.last().font != shaped.rawFont())
-            m_glyphs.append({shaped.rawFont(), {}, {}});
+        if (m_glyphs.isEmpty() || m_glyphs.last().font != shaped.rawFont()
+            || m_glyphs.last().color != m_foreColor)
+            m_glyphs.append({shaped.rawFont(), m_foreColor, {}, {}});
         m_glyphs.last().indexes += shaped.glyphIndexes();
         m_glyphs.last().positions += positions;
     }
@@ -168,8 +199,8 @@ void PainterSurface::drawGathered()
         m_outlines.clear();
     }
     if (!m_glyphs.isEmpty()) {
-        m_painter.setPen(thinPen(ForegroundColor));
         for (const GatheredGlyphs &gathered : std::as_const(m_glyphs)) {
+            m_painter.setPen(thinPen(gathered.color));
             QGlyphRun run;
             run.setRawFont(gathered.font);
             run.setGlyphIndexes(gathered.indexes);

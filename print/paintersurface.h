@@ -28,8 +28,6 @@ class QPagedPaintDevice;
 class PainterSurface : public PrintSurface
 {
 public:
-    static constexpr int Resolution = 300;
-
     PainterSurface();
 
     // The page set-up of the next document.
@@ -38,6 +36,7 @@ public:
     void setPaperSize(int paperCode) override;
     void setOrientation(int orientation) override;
     void setColorMode(int colorMode) override;
+    void setResolution(int dotsPerInch) override;
 
     void scale() override;
     void scale(double x1, double y1, double x2, double y2) override;
@@ -49,6 +48,9 @@ public:
     void setCurrentY(double y) override { m_position.setY(y); }
     void setFontName(const QString &name) override;
     void setFontSize(double points) override;
+    void setForeColor(int32_t color) override;
+    double textWidth(const QString &text) override;
+    double textHeight() override;
 
     void print(const QList<PrintItem> &items) override;
     void line(double x, double y, double width, double height, std::optional<int32_t> color,
@@ -70,6 +72,7 @@ protected:
     virtual QString destination() const = 0;
 
     int colorMode() const { return m_colorMode; }
+    int resolution() const { return m_resolution; }
     // Ends a document that a failure left open, without finishing it.
     void abandonDocument();
     void updatePrintableArea();
@@ -92,6 +95,8 @@ private:
     QPointF m_position;
     QFont m_font;
     int m_colorMode = ColorModeMonochrome;
+    int m_resolution = DefaultResolution;
+    QColor m_foreColor = Qt::black;
     bool m_fontChanged = true;
     bool m_newPagePending = false;
     // Shaped texts by font, those of the current font at hand: a matrix needs
@@ -99,11 +104,12 @@ private:
     using Shapes = QHash<QString, QList<QGlyphRun>>;
     QHash<QString, Shapes> m_shapesByFont;
     Shapes *m_shapes = nullptr;
-    // Gathered on the current page: glyphs in runs of one font, outlines of
+    // Gathered on the current page: glyphs in runs of one font and colour, outlines of
     // one colour, and fills of one colour asked for before any of those.
     struct GatheredGlyphs
     {
         QRawFont font;
+        QColor color;
         QList<quint32> indexes;
         QList<QPointF> positions;
     };

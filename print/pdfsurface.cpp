@@ -22,7 +22,7 @@ void PdfSurface::setDocumentPath(const QString &path)
 
 QPagedPaintDevice &PdfSurface::beginDevice()
 {
-    return m_document.open(m_path, m_layout, Resolution);
+    return m_document.open(m_path, m_layout, resolution());
 }
 
 void PdfSurface::finishDevice(bool ended)

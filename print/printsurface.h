@@ -50,11 +50,14 @@ enum class LineOption {
 class PrintSurface
 {
 public:
+    static constexpr int PaperA3 = 8;
     static constexpr int PaperA4 = 9;
     static constexpr int OrientationPortrait = 1;
+    static constexpr int OrientationLandscape = 2;
     static constexpr int ColorModeMonochrome = 1;
     static constexpr int ColorModeColor = 2;
     static constexpr int ScaleModeMillimetres = 6;
+    static constexpr int DefaultResolution = 300;
 
     virtual ~PrintSurface() = default;
 
@@ -68,6 +71,8 @@ public:
     virtual void setPaperSize(int paperCode) = 0;
     virtual void setOrientation(int orientation) = 0;
     virtual void setColorMode(int colorMode) = 0;
+    // Device dots per inch of the next document; drawing lands on whole dots.
+    virtual void setResolution(int dotsPerInch) = 0;
 
     virtual void scale() = 0;
     virtual void scale(double x1, double y1, double x2, double y2) = 0;
@@ -79,6 +84,12 @@ public:
     virtual void setCurrentY(double y) = 0;
     virtual void setFontName(const QString &name) = 0;
     virtual void setFontSize(double points) = 0;
+    // The colour of printed text, a colour value; black until set.
+    virtual void setForeColor(int32_t color) = 0;
+    // The advance width of the text and the height of a line in the current
+    // font, in current units.
+    virtual double textWidth(const QString &text) = 0;
+    virtual double textHeight() = 0;
 
     virtual void print(const QList<PrintItem> &items) = 0;
     // The rectangle from (x, y) to (x + width, y + height); without a colour the

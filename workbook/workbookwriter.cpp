@@ -286,9 +286,12 @@ private:
             const quint32 rgb = fillOf(n);
             number(sheet, row, 0, n, nullptr);
             worksheet_write_blank(sheet, lxw_row_t(row), 1, cellFormat(n, 0));
-            number(sheet, row, 2, (rgb >> 16) & 0xff, nullptr);
-            number(sheet, row, 3, (rgb >> 8) & 0xff, nullptr);
-            number(sheet, row, 4, rgb & 0xff, nullptr);
+            // Cells without a number are white, but no piece is: no RGB for them.
+            if (n != 0) {
+                number(sheet, row, 2, (rgb >> 16) & 0xff, nullptr);
+                number(sheet, row, 3, (rgb >> 8) & 0xff, nullptr);
+                number(sheet, row, 4, rgb & 0xff, nullptr);
+            }
             int column = 5;
             if (m_hasNames)
                 text(sheet, row, column++, nameOf(n), nullptr);
@@ -459,14 +462,11 @@ QString workbookFileName(const QString &picturePath)
     return QFileInfo(picturePath).completeBaseName() + QStringLiteral(".xlsx");
 }
 
-WriteResult writeWorkbook(
-    const chart::Chart &chart, const QString &path, const QString &picturePath)
+WriteResult writeWorkbook(const chart::Chart &chart, const QString &path, const QStringList &inputs)
 {
-    if (namesSameFile(path, picturePath)) {
-        return {WriteResult::Failure::IsThePicture,
-            QStringLiteral("出力先が元の画像と同じファイルです。別の名前を指定してください。\r\n")
-                + QDir::toNativeSeparators(path)};
-    }
+    if (!replacedInput(path, inputs).isEmpty())
+        return {WriteResult::Failure::ReplacesInput,
+            writeFailureText(WriteFailure::ReplacesInput, path)};
     // Opened first: a folder that takes no file is reported before the work.
     OutputFile file(path);
     if (!file.open())

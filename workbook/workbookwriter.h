@@ -21,7 +21,7 @@ namespace workbook {
 
 struct WriteResult
 {
-    enum class Failure { None, Create, Write, IsThePicture };
+    enum class Failure { None, Create, Write, ReplacesInput };
 
     Failure failure = Failure::None;
     // Japanese text for the message, naming the file and its full path; empty on success.
@@ -34,9 +34,10 @@ struct WriteResult
 // "my.photo.xlsx" for "my.photo.bmp".
 QString workbookFileName(const QString &picturePath);
 
-// A path that names the picture itself (a BMP called "chart.xlsx", or chosen
-// so in a dialog) is refused with IsThePicture and the picture left as it is.
+// A path that names one of inputs, the files the chart was made from (a BMP
+// called "chart.xlsx", a name chosen so in a dialog), is refused with
+// ReplacesInput and nothing is written.
 WriteResult writeWorkbook(
-    const chart::Chart &chart, const QString &path, const QString &picturePath);
+    const chart::Chart &chart, const QString &path, const QStringList &inputs = {});
 
 } // namespace workbook

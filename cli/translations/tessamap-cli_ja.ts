@@ -123,7 +123,8 @@ is complete.
 
 Exit status:
   0  done
-  1  usage error
+  1  usage error, or an output would replace the picture or the palette
+     file (nothing is written)
   2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
      written), or the matrix prints were refused because the top-left
      block holds a pixel without a colour number (the other outputs
@@ -139,7 +140,8 @@ Exit status:
 
 終了ステータス:
   0  完了
-  1  使い方の誤り
+  1  使い方の誤り。または、書き出すファイルが画像かパレットファイルを
+     置き換えてしまいます（何も書き出しません）
   2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
      または、左上のブロックに色番号のない画素があるため、色番号表の
      印刷を拒否しました（ほかのものは書き出します）
@@ -154,6 +156,21 @@ Exit status:
 CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 パレットの行が誤っていれば、終了ステータス 3 で
 止まります。</translation>
+    </message>
+    <message>
+        <source>The chart at the size of the pieces, &lt;mm&gt; millimetres a cell (1 to 50, e.g. 5 or 2.6), tiled over pages with a cover page, as &lt;picture&apos;s base name&gt;-&lt;mm&gt;mm.pdf.</source>
+        <translation>ピースの実寸の色番号表。1 マス &lt;mm&gt; ミリ（1 から 50、
+例えば 5 や 2.6）で、表紙に続けて何枚かに分けて印刷し、
+&lt;画像の名前&gt;-&lt;mm&gt;mm.pdf に書き出します。</translation>
+    </message>
+    <message>
+        <source>With --actual-size: the paper, A4 (default) or A3.</source>
+        <translation>--actual-size の用紙。A4（既定）か A3。</translation>
+    </message>
+    <message>
+        <source>With --actual-size: mark the edges of &lt;n&gt; x &lt;n&gt; pegboards (2 to 160).</source>
+        <translation>--actual-size で、&lt;n&gt; × &lt;n&gt; マスのボードの端に
+線を引きます（2 から 160）。</translation>
     </message>
     <message>
         <source>The chart as a spreadsheet workbook, &lt;picture&apos;s name&gt;.xlsx: the whole chart, the colours, the pieces per block and one sheet per block, coloured and numbered.</source>

@@ -4,6 +4,7 @@
 #include "writefailure.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -146,4 +147,25 @@ TEST(OutputFailureTextTest, APdfThatCannotBeWrittenGetsTheHint)
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text,
         QString::fromUtf8(error.what()) + QStringLiteral("\r\n") + ReadOnlyFolderHint);
+}
+
+TEST_F(OutputPlaceTest, APictureNamedLikeAnOutputIsNeverReplaced)
+{
+    printer.savesPdf = true;
+    for (const QString name : {"ColorData.csv", "ColorSample.pdf"}) {
+        SCOPED_TRACE(name.toStdString());
+        model.strFileName = savePicture(TestPicture::withColors(5), name);
+        countColor.showForm();
+        const QByteArray picture = bytesOf(model.strFileName);
+        dialogs.messages.clear();
+        button(countColor, "cmdFileOutput")->click();
+        button(countColor, "cmdPrintColorInfo")->click();
+        const QString refusal
+            = QStringLiteral("ファイル「%1」は読み込んだファイルと同じ").arg(name);
+        EXPECT_TRUE(std::any_of(dialogs.messages.begin(), dialogs.messages.end(),
+            [&](const auto &message) { return message.text.startsWith(refusal); }));
+        EXPECT_EQ(bytesOf(model.strFileName), picture);
+        button(countColor, "cmdClose")->click();
+        QFile::remove(model.strFileName);
+    }
 }

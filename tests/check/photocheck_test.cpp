@@ -177,6 +177,12 @@ TEST(PhotoCheckTest, RefusesCornersAndAreasThatCannotBeTheBoard)
     EXPECT_EQ(status(Pegboard,
                   Corners {QPointF(10, 10), QPointF(100, 10), QPointF(100, 100), QPointF(10, 100)}),
         Status::CornersTooSmall);
+    chart::Chart unnumbered = chart;
+    for (int r = 0; r < Pegboard.height; ++r) {
+        for (int c = 0; c < Pegboard.width; ++c)
+            unnumbered.cells(Pegboard.row + r, Pegboard.column + c) = 0;
+    }
+    EXPECT_EQ(checkPhoto(unnumbered, Pegboard, photo, right).status, Status::NothingToCheck);
     // The right corners on the wrong part of the chart.
     EXPECT_EQ(status({60, 40, 29, 29}, right), Status::NoMatch);
 }

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -118,16 +119,36 @@ TEST_F(CliExportTest, WritesEverythingBesideThePictureWithoutADisplay)
 TEST_F(CliExportTest, UsageErrorsExitOneAndWriteNothing)
 {
     const QString picture = copySample("landscape.bmp");
-    for (const QStringList &arguments :
-        QList<QStringList> {{}, {"frobnicate"}, {"export"}, {"export", picture, picture},
-            {"export", picture, "--block", "Q1"}, {"export", picture, "--block", "A13"},
-            {"export", picture, "--block", "A0"}, {"export", picture, "--colour"}, {"list"}}) {
+    for (const QStringList &arguments : QList<QStringList> {{}, {"frobnicate"}, {"export"},
+             {"export", picture, picture}, {"export", picture, "--block", "Q1"},
+             {"export", picture, "--block", "A13"}, {"export", picture, "--block", "A0"},
+             {"export", picture, "--colour"}, {"list"}, {"export", picture, "--actual-size", "0.9"},
+             {"export", picture, "--actual-size", "2.555"},
+             {"export", picture, "--actual-size", "5", "--paper", "B5"},
+             {"export", picture, "--actual-size", "5", "--board", "1"},
+             {"export", picture, "--board", "29"}, {"export", picture, "--paper", "A3"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_EQ(entriesOf(folder.path()), QStringList {"landscape.bmp"});
+}
+
+TEST_F(CliExportTest, TheActualSizePagesAloneLandBesideThePictureNamedByTheSize)
+{
+    const QString picture = copySample("landscape.bmp", "作品 集");
+    const CliRun run
+        = runCli({"export", picture, "--actual-size", "2.6", "--paper", "a3", "--board", "29"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QString pdf = folder.filePath("作品 集/landscape-2.6mm.pdf");
+    EXPECT_EQ(entriesOf(folder.filePath("作品 集")),
+        QStringList({"landscape-2.6mm.pdf", "landscape.bmp"}));
+    // A3 portrait: the cover and two pages side by side.
+    EXPECT_TRUE(pdfPageText(pdf, 1).contains(QStringLiteral("ボード 29 × 29")));
+    EXPECT_TRUE(pdfPageText(pdf, 3).contains(QRegularExpression(QStringLiteral("2\\s*–\\s*1"))));
+    EXPECT_TRUE(pdfPageText(pdf, 4).isEmpty());
 }
 
 TEST_F(CliExportTest, RefusedAndBrokenPicturesWriteNothing)
@@ -222,4 +243,44 @@ TEST_F(CliExportTest, TheOverviewWithAPaletteBeginsItsListsWithNamedColours)
     EXPECT_TRUE(key.contains(QRegularExpression("1\\s+深緑\\s+549 枚"))) << key.toStdString();
     EXPECT_TRUE(key.contains(QRegularExpression("2\\s+3291 枚"))) << key.toStdString();
     EXPECT_FALSE(key.contains(QStringLiteral("若草")));
+}
+
+TEST_F(CliExportTest, AnOutputNamingThePictureOrThePaletteWritesNothing)
+{
+    const QByteArray picture = fileBytes(samplePath("landscape.bmp"));
+    const QByteArray palette("50,120,45,深緑\n");
+    QDir(folder.path()).mkdir("out");
+    const QString linked = write("picture.bmp", picture);
+    QFile::link(linked, folder.filePath("out/ColorSample.pdf"));
+    ::link(QFile::encodeName(linked).constData(),
+        QFile::encodeName(folder.filePath("out/ColorMatrixAll.pdf")).constData());
+    const struct
+    {
+        QStringList arguments;
+        QString kept;
+    } cases[] {
+        {{"export", write("ColorData.csv", picture), "--csv"}, "ColorData.csv"},
+        {{"export", write("ColorMatrix_C7.pdf", picture), "--block", "C7"}, "ColorMatrix_C7.pdf"},
+        {{"export", linked, "--sample-sheet", "-o", folder.filePath("out")}, "picture.bmp"},
+        {{"export", linked, "--matrix", "-o", folder.filePath("out")}, "picture.bmp"},
+        {{"export", write("p.bmp", picture), "--overview", "--palette",
+             write("ColorMatrixOverview.pdf", palette)},
+            "ColorMatrixOverview.pdf"},
+        {{"export", write("q.bmp", picture), "--palette", write("ColorCount.csv", palette)},
+            "ColorCount.csv"},
+        {{"export", write("w.xlsx", picture), "--xlsx"}, "w.xlsx"},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.arguments.join(' ').toStdString());
+        const QStringList before = entriesOf(folder.path());
+        const QByteArray kept = fileBytes(folder.filePath(each.kept));
+        const CliRun run = runCli(each.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("読み込んだファイルと同じ")))
+            << run.err.toStdString();
+        EXPECT_EQ(fileBytes(folder.filePath(each.kept)), kept);
+        EXPECT_EQ(entriesOf(folder.path()), before);
+    }
+    EXPECT_EQ(
+        entriesOf(folder.filePath("out")), QStringList({"ColorMatrixAll.pdf", "ColorSample.pdf"}));
 }

@@ -56,7 +56,9 @@ TEST_F(PaletteFileTest, NamesTheLineOfEveryFault)
     const Case cases[] = {
         {"1,2,3\n4,5\n", PaletteFile::Status::BadLine, 2},
         {"1,2,3\n\n256,0,0\n", PaletteFile::Status::BadLine, 3},
-        {"R,G,B\n1,2,3\n", PaletteFile::Status::BadLine, 1},
+        {"R1,G,B\n1,2,3\n", PaletteFile::Status::BadLine, 1},
+        {"1,2,3\nR,G,B\n", PaletteFile::Status::BadLine, 2},
+        {"1,2,3\r4,5\r", PaletteFile::Status::BadLine, 2},
         {"GIMP Palette\n1,2,3\n", PaletteFile::Status::BadLine, 2},
         {"1,2,3,\xff\xfe\n", PaletteFile::Status::NotUtf8, 1},
         // Neither UTF-8 nor Shift-JIS: a lone lead byte before the line end.
@@ -117,6 +119,42 @@ TEST_F(PaletteFileTest, MessagesGiveAdviceAndShowTheBadLine)
     const PaletteFile palette = readPaletteFile(longLine);
     EXPECT_EQ(palette.lineText,
         QStringLiteral("1,2,3 ") + QString(33, QChar(u'緑')) + QStringLiteral("…"));
-    const QString emoji = write("x" + QString::fromUtf8("😀").repeated(45).toUtf8());
+    const QString emoji = write("1x" + QString::fromUtf8("😀").repeated(45).toUtf8());
     EXPECT_EQ(readPaletteFile(emoji).lineText.toUcs4().size(), 40);
+}
+
+TEST_F(PaletteFileTest, ReadsPalettesAsSpreadsheetsAndOldMacsSaveThem)
+{
+    // A header row, full-width digits and commas typed through an input method
+    // (the name keeps its own), CR line ends.
+    const PaletteFile csv = readPaletteFile(write("R,G,B,名前\r２５５，０, 0,赤１号\r"
+                                                  "0\xE3\x80\x80,128,255\r"));
+    ASSERT_EQ(csv.status, PaletteFile::Status::Ok) << paletteErrorText(csv, "").toStdString();
+    ASSERT_EQ(csv.colors.size(), 2);
+    EXPECT_EQ(csv.colors[0].rgb, qRgb(255, 0, 0));
+    EXPECT_EQ(csv.colors[0].name, QStringLiteral("赤１号"));
+    EXPECT_EQ(csv.colors[1].rgb, qRgb(0, 128, 255));
+    EXPECT_EQ(csv.colors[1].line, 3);
+    const PaletteFile gimp = readPaletteFile(write("GIMP Palette\r\n１０　２０ ３０\t水色\r\n"));
+    ASSERT_EQ(gimp.status, PaletteFile::Status::Ok);
+    EXPECT_EQ(gimp.colors[0].rgb, qRgb(10, 20, 30));
+    EXPECT_EQ(gimp.colors[0].name, QStringLiteral("水色"));
+}
+
+TEST_F(PaletteFileTest, NamesReachNoTerminalRawAndAPictureIsNotText)
+{
+    const char raw[] = "1,2,3,\x1b]0;title\x07red\x1b[2J\n4,5,6,a\0b\tc\x7f\n";
+    const PaletteFile palette = readPaletteFile(write(QByteArray(raw, sizeof raw - 1)));
+    ASSERT_EQ(palette.status, PaletteFile::Status::Ok);
+    EXPECT_EQ(palette.colors[0].name, QStringLiteral("\uFFFD]0;title\uFFFDred\uFFFD[2J"));
+    EXPECT_EQ(palette.colors[1].name, QStringLiteral("a\uFFFDb c\uFFFD"));
+
+    const QByteArray jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01", 16);
+    const QString path = write(jpeg + QByteArray(100, '\x80'));
+    const PaletteFile picture = readPaletteFile(path);
+    EXPECT_EQ(picture.status, PaletteFile::Status::NotText);
+    EXPECT_TRUE(
+        paletteErrorText(picture, path).contains(QStringLiteral("テキストファイルではありません")));
+    EXPECT_EQ(readPaletteFile(write("\xFF\xFE" + QByteArray("1\0,\0", 4))).status,
+        PaletteFile::Status::NotUtf8);
 }

@@ -30,8 +30,20 @@ void RecordingSurface::scale(double x1, double y1, double x2, double y2)
 
 void RecordingSurface::print(const QList<PrintItem> &items)
 {
-    texts.append({pageForDrawing(), m_position, printedText(items), m_fontName, m_fontSize});
+    texts.append(
+        {pageForDrawing(), m_position, printedText(items), m_fontName, m_fontSize, m_foreColor});
     m_position = m_coordinates.nextLine(m_position, m_fontSize * MillimetresPerPoint);
+}
+
+double RecordingSurface::textWidth(const QString &text)
+{
+    return double(text.size()) * m_fontSize * MillimetresPerPoint / 2
+        / m_coordinates.toMillimetres(QSizeF(1, 1)).width();
+}
+
+double RecordingSurface::textHeight()
+{
+    return m_fontSize * MillimetresPerPoint / m_coordinates.toMillimetres(QSizeF(1, 1)).height();
 }
 
 void RecordingSurface::line(double x, double y, double width, double height,

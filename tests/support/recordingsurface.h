@@ -26,6 +26,7 @@ public:
         QString text;
         QString fontName;
         double fontSize;
+        int32_t color;
     };
     struct Box
     {
@@ -49,6 +50,7 @@ public:
     void setPaperSize(int paperCode) override { paperSize = paperCode; }
     void setOrientation(int value) override { orientation = value; }
     void setColorMode(int value) override { colorMode = value; }
+    void setResolution(int dotsPerInch) override { resolution = dotsPerInch; }
 
     void scale() override { m_coordinates.reset(); }
     void scale(double x1, double y1, double x2, double y2) override;
@@ -60,6 +62,10 @@ public:
     void setCurrentY(double y) override { m_position.setY(y); }
     void setFontName(const QString &name) override { m_fontName = name; }
     void setFontSize(double points) override { m_fontSize = points; }
+    void setForeColor(int32_t color) override { m_foreColor = color; }
+    // Half an em per character, a line one em high: near the Gothic's digits.
+    double textWidth(const QString &text) override;
+    double textHeight() override;
 
     void print(const QList<PrintItem> &items) override;
     void line(double x, double y, double width, double height, std::optional<int32_t> color,
@@ -86,6 +92,7 @@ public:
     int paperSize = 0;
     int orientation = 0;
     int colorMode = 0;
+    int resolution = 0;
     // The corners of the last scale(x1, y1, x2, y2).
     QRectF userScale;
 
@@ -96,6 +103,7 @@ private:
     QPointF m_position;
     QString m_fontName;
     double m_fontSize = 0;
+    int32_t m_foreColor = 0;
     int m_page = 0;
     bool m_newPagePending = false;
     QString m_savedPdfPath;

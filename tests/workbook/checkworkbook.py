@@ -126,7 +126,8 @@ def main():
         rgb = fill(n)
         check(row[0] == n, f"色 row {k + 2}: number {row[0]}")
         check(rgb_of(sheet.cell(k + 2, 2).fill.fgColor) == rgb, f"色 {n}: fill")
-        check(row[2:5] == [int(rgb[i:i + 2], 16) for i in (0, 2, 4)], f"色 {n}: RGB {row[2:5]}")
+        channels = [int(rgb[i:i + 2], 16) for i in (0, 2, 4)] if n else [None] * 3
+        check(row[2:5] == channels, f"色 {n}: RGB {row[2:5]}")
         column = 5
         if has_names:
             name = colors[n - 1]["name"] if n else "番号なし"

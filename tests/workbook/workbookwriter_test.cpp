@@ -56,7 +56,7 @@ void expectReadBackAsWritten(const chart::Chart &chart)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("山.xlsx"));
-    const workbook::WriteResult result = workbook::writeWorkbook(chart, path, {});
+    const workbook::WriteResult result = workbook::writeWorkbook(chart, path);
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList {QStringLiteral("山.xlsx")});
     writeAll(folder.filePath(QStringLiteral("chart.json")), chartJson(chart));
@@ -94,7 +94,7 @@ TEST(WorkbookWriter, AnArchiveCutShortIsNotTakenForAWorkbook)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("landscape.xlsx"));
-    ASSERT_TRUE(workbook::writeWorkbook(chartOf("landscape.bmp"), path, {}).ok());
+    ASSERT_TRUE(workbook::writeWorkbook(chartOf("landscape.bmp"), path).ok());
     const QByteArray bytes = readAll(path);
     EXPECT_TRUE(workbook::isCompleteWorkbook(bytes));
     for (const qsizetype cut : {qsizetype(1), qsizetype(22), bytes.size() / 2})
@@ -116,7 +116,7 @@ TEST(WorkbookWriter, ATargetThatIsNoRegularFileIsRefusedAndKept)
     const QString fifo = folder.filePath(QStringLiteral("pipe.xlsx"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString &target : {fifo, QStringLiteral("/dev/full")}) {
-        const workbook::WriteResult result = workbook::writeWorkbook(chart, target, {});
+        const workbook::WriteResult result = workbook::writeWorkbook(chart, target);
         EXPECT_EQ(result.failure, workbook::WriteResult::Failure::Create) << target.toStdString();
         EXPECT_TRUE(result.message.contains(target)) << result.message.toStdString();
     }
@@ -135,8 +135,7 @@ TEST(WorkbookWriter, AReadOnlyFolderKeepsTheEarlierFile)
     const QString path = folder.filePath(QStringLiteral("landscape.xlsx"));
     writeAll(path, "an earlier file");
     ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const workbook::WriteResult result
-        = workbook::writeWorkbook(chartOf("landscape.bmp"), path, {});
+    const workbook::WriteResult result = workbook::writeWorkbook(chartOf("landscape.bmp"), path);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(result.failure, workbook::WriteResult::Failure::Create);
     EXPECT_TRUE(
@@ -152,8 +151,8 @@ TEST(WorkbookWriter, APictureNamedLikeItsWorkbookIsNotReplaced)
     ASSERT_TRUE(QFile::copy(QStringLiteral(TESSAMAP_SAMPLES "/landscape.bmp"), picture));
     const QString path = folder.filePath(workbook::workbookFileName(picture));
     const workbook::WriteResult result
-        = workbook::writeWorkbook(chartOf("landscape.bmp"), path, picture);
-    EXPECT_EQ(result.failure, workbook::WriteResult::Failure::IsThePicture);
+        = workbook::writeWorkbook(chartOf("landscape.bmp"), path, {picture});
+    EXPECT_EQ(result.failure, workbook::WriteResult::Failure::ReplacesInput);
     EXPECT_TRUE(result.message.contains(path)) << result.message.toStdString();
     EXPECT_EQ(readAll(picture), readAll(QStringLiteral(TESSAMAP_SAMPLES "/landscape.bmp")));
 }
