@@ -61,4 +61,5 @@ void FormWindow::discardControls()
     m_form->setParent(nullptr);
     m_form->deleteLater();
     m_form = nullptr;
+    Form_Unload();
 }

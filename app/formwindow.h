@@ -20,6 +20,8 @@ protected:
     // The controls as they are before the load handler runs, on the given form.
     virtual void createControls(QWidget *form) = 0;
     virtual void Form_Load() = 0;
+    // After the controls are discarded: what the window holds beyond them may go.
+    virtual void Form_Unload() { }
     // The enabled button with the lowest tab index, which holds the focus on opening.
     virtual QWidget *firstFocus() const = 0;
 

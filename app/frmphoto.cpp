@@ -13,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColorSpace>
 #include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -51,12 +52,16 @@ QString openingFailureText(
     return prepare::prepareFailureText(result, source.path, {}, QString());
 }
 
-// Shrunk smoothly, enlarged as sharp blocks.
+// Shrunk smoothly (in linear light, as the decoded photo is), enlarged as
+// sharp blocks, then in sRGB to be shown.
 QImage fitted(const QImage &image, QSize box)
 {
     const QSize size = image.size().scaled(box, Qt::KeepAspectRatio);
-    return image.scaled(size, Qt::IgnoreAspectRatio,
+    QImage shown = image.scaled(size, Qt::IgnoreAspectRatio,
         size.width() < image.width() ? Qt::SmoothTransformation : Qt::FastTransformation);
+    if (shown.colorSpace().isValid())
+        shown.convertToColorSpace(QColorSpace::SRgb);
+    return shown.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -127,6 +132,18 @@ void frmPhoto::Form_Load()
     showPhoto();
 }
 
+void frmPhoto::Form_Unload()
+{
+    // A job still running is superseded; the decoded photo, hundreds of
+    // megabytes for a large one, goes with its last copy.
+    ++*m_newest;
+    m_pending = {};
+    m_decoded.clear();
+    m_shown = {};
+    m_preview = {};
+    m_source = {};
+}
+
 QWidget *frmPhoto::firstFocus() const
 {
     return cmdSave;
@@ -152,6 +169,12 @@ prepare::PrepareOptions frmPhoto::options() const
 
 void frmPhoto::showPhoto()
 {
+    // Shown without a photo (never opened, or unloaded), the window has nothing to make.
+    if (m_decoded.isEmpty()) {
+        cmdSave->setEnabled(false);
+        return;
+    }
+    cmdSave->setEnabled(true);
     picOriginal->setPhoto(m_preview, m_decoded.constFirst().covered.size());
     settingsChanged();
 }
@@ -241,6 +264,8 @@ void frmPhoto::cmdNoPalette_Click()
 
 void frmPhoto::requestResult()
 {
+    if (m_decoded.isEmpty())
+        return;
     const prepare::PrepareOptions settings = options();
     PhotoRequest request;
     request.generation = ++*m_newest;
@@ -284,7 +309,7 @@ void frmPhoto::takeResult(const PhotoResult &result)
             return decoded.plan == result.decoded.plan;
         });
     if (kept == m_decoded.end() && result.decoded.status == prepare::LoadStatus::Ok)
-        m_decoded = {m_decoded.constFirst(), result.decoded};
+        m_decoded = {result.decoded};
 
     const QImage &picture = result.reduced.picture;
     if (result.decoded.status != prepare::LoadStatus::Ok || picture.isNull()) {

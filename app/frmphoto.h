@@ -49,6 +49,7 @@ signals:
 protected:
     void createControls(QWidget *form) override;
     void Form_Load() override;
+    void Form_Unload() override;
     QWidget *firstFocus() const override;
 
 private slots:
@@ -79,7 +80,8 @@ private:
 
     QString m_path;
     prepare::PictureSource m_source;
-    QList<prepare::DecodedPicture> m_decoded; // the first decode, then the latest other
+    // The photo decoded for the plan of the latest result; empty without a photo.
+    QList<prepare::DecodedPicture> m_decoded;
     QImage m_preview;
     QRgb m_background = qRgb(255, 255, 255);
     QString m_paletteFile;

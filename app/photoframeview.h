@@ -2,8 +2,11 @@
 // and, while cropping, the 4:3 frame of the part used. The user drags the
 // frame to move it and turns the mouse wheel to change its size. The frame is
 // in whole pixels of the upright photo and never leaves it; at zoom 100 % it
-// is the largest 4:3 frame that fits, and the zoom goes up to 400 %.
+// is the largest 4:3 frame that fits, and the zoom goes up to the smallest
+// frame prepare's decode plan serves at once (400 %).
 #pragma once
+
+#include "scaledpicture.h"
 
 #include <QImage>
 #include <QRect>
@@ -14,7 +17,7 @@ class PhotoFrameView : public QWidget
     Q_OBJECT
 public:
     static constexpr int MinZoom = 100;
-    static constexpr int MaxZoom = 400;
+    static constexpr int MaxZoom = 100 * prepare::MaxFrameZoom;
     static constexpr int WheelStep = 25;
 
     explicit PhotoFrameView(QWidget *parent);

@@ -1,7 +1,8 @@
 // The photo window's work, off the user-interface thread: one request holds
 // every setting of the window and the pictures decoded so far; the result is
 // what the window shows. A request that is no longer the newest when its turn
-// comes is skipped.
+// comes is skipped. A picture decoded anew is checked again first, as the file
+// may have changed since it was opened.
 #pragma once
 
 #include "prepare.h"

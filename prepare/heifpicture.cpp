@@ -217,4 +217,19 @@ HeifPicture readHeifPicture(const QString &path)
     return result;
 }
 
+QSize heifPictureSize(const QString &path)
+{
+    const Context context(heif_context_alloc(), &heif_context_free);
+    heif_image_handle *primary = nullptr;
+    if (!context
+        || heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr)
+                .code
+            != heif_error_Ok
+        || heif_context_get_primary_image_handle(context.get(), &primary).code != heif_error_Ok)
+        return {};
+    const Handle handle(primary, &heif_image_handle_release);
+    const QSize size(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary));
+    return size.isEmpty() ? QSize() : size;
+}
+
 } // namespace prepare

@@ -44,4 +44,8 @@ struct HeifPicture
 // NoDecoder where this build of libheif has no decoder for the file's codec.
 HeifPicture readHeifPicture(const QString &path);
 
+// The primary image's upright size, read from the file's boxes without
+// decoding; invalid where they cannot be read.
+QSize heifPictureSize(const QString &path);
+
 } // namespace prepare

@@ -1,7 +1,6 @@
 #include "linearreduction.h"
 
 #include <QColorSpace>
-#include <QColorTransform>
 #include <QRgba64>
 #include <QtEndian>
 #include <algorithm>
@@ -13,22 +12,31 @@ namespace prepare {
 namespace {
 
 // Linear light of each code value, per channel: the transfer curves of an ICC
-// profile may differ between red, green and blue.
+// profile may differ between red, green and blue. Converted as an image, as
+// every other conversion is: QColorTransform::map() rounds otherwise once Qt
+// has built its tables for the colour space, so a single value's light would
+// depend on what the process converted before.
 using Curves = std::array<std::vector<quint16>, 3>;
 
 Curves linearCurves(const QColorSpace &space, const QColorSpace &linear, int codeValues)
 {
-    const QColorTransform toLinear = space.transformationToColorSpace(linear);
-    Curves curves;
-    for (std::vector<quint16> &curve : curves)
-        curve.resize(size_t(codeValues));
+    QImage ramp(codeValues, 1, QImage::Format_RGBX64);
+    auto *values = reinterpret_cast<QRgba64 *>(ramp.scanLine(0));
     const int scale = 65535 / (codeValues - 1);
     for (int value = 0; value < codeValues; ++value) {
         const auto code = quint16(value * scale);
-        const QRgba64 light = toLinear.map(QRgba64::fromRgba64(code, code, code, 65535));
-        curves[0][size_t(value)] = light.red();
-        curves[1][size_t(value)] = light.green();
-        curves[2][size_t(value)] = light.blue();
+        values[value] = QRgba64::fromRgba64(code, code, code, 65535);
+    }
+    ramp.setColorSpace(space);
+    ramp.convertToColorSpace(linear);
+    const auto *light = reinterpret_cast<const QRgba64 *>(ramp.constScanLine(0));
+    Curves curves;
+    for (std::vector<quint16> &curve : curves)
+        curve.resize(size_t(codeValues));
+    for (int value = 0; value < codeValues; ++value) {
+        curves[0][size_t(value)] = light[value].red();
+        curves[1][size_t(value)] = light[value].green();
+        curves[2][size_t(value)] = light[value].blue();
     }
     return curves;
 }
@@ -39,17 +47,23 @@ QImage reduceInLinearLight(const QImage &picture, int factor)
 {
     const bool deep = picture.depth() == 64;
     const bool alpha = picture.hasAlphaChannel();
+    // A decoded photo of 32 bits a pixel is read where it lies: its bytes are
+    // blue, green, red, unused.
+    const bool bgrx = picture.format() == QImage::Format_RGB32 && Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
     // Light is averaged from straight colour values, weighted by alpha.
     const QImage image = alpha
         ? picture.convertToFormat(deep ? QImage::Format_RGBA64 : QImage::Format_RGBA8888)
+        : picture.format() == QImage::Format_RGB32 && !bgrx
+        ? picture.convertToFormat(QImage::Format_RGB888)
         : picture;
     const QColorSpace space
         = image.colorSpace().isValid() ? image.colorSpace() : QColorSpace(QColorSpace::SRgb);
     const QColorSpace linear = space.withTransferFunction(QColorSpace::TransferFunction::Linear);
     const Curves curves = linearCurves(space, linear, deep ? 65536 : 256);
-    const int bytesPerPixel = deep ? 8 : alpha ? 4 : 3;
-    const auto sample = [deep](const uchar *at, int channel) -> uint {
-        return deep ? qFromUnaligned<quint16>(at + 2 * channel) : at[channel];
+    const int bytesPerPixel = deep ? 8 : alpha || bgrx ? 4 : 3;
+    const std::array<int, 4> offset = bgrx ? std::array {2, 1, 0, 3} : std::array {0, 1, 2, 3};
+    const auto sample = [deep, offset](const uchar *at, int channel) -> uint {
+        return deep ? qFromUnaligned<quint16>(at + 2 * channel) : at[offset[size_t(channel)]];
     };
 
     const int width = image.width();

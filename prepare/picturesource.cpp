@@ -5,6 +5,7 @@
 #include "heifpicture.h"
 #include "imagestep.h"
 #include "librarywarnings.h"
+#include "linearreduction.h"
 #include "pictureformat.h"
 
 #include <QFileInfo>
@@ -53,17 +54,17 @@ int decodedBytesPerPixel(QImage::Format format)
     }
 }
 
-// Qt's reader refuses to allocate more than a fixed limit, lower than a 50
-// megapixel picture needs; raised as far as this picture needs. Qt's own limit
-// stays in force for a picture whose header does not tell its size.
-void allowAllocationFor(QSize size, int bytesPerPixel)
-{
+// Qt's readers refuse to allocate more than a process-wide limit, lower than a
+// picture of MaxSourcePixels needs. Raised once, before main(), where no
+// thread decodes: raised and lowered around each decode, two decodes at once
+// would change each other's limit. Every picture whose header tells its size
+// is measured against the pixel limits before any decode.
+const bool AllocationLimitSet = [] {
     constexpr qint64 Mebibyte = 1 << 20;
-    constexpr int QtDefaultMebibytes = 128;
-    const qint64 bytes = size.isValid() ? qint64(size.width()) * size.height() * bytesPerPixel : 0;
-    QImageReader::setAllocationLimit(
-        int(std::max<qint64>(QtDefaultMebibytes, (bytes + Mebibyte - 1) / Mebibyte)));
-}
+    constexpr qint64 LargestDecode = std::max(MaxSourcePixels * 4, Max16BitSourcePixels * 16);
+    QImageReader::setAllocationLimit(int((LargestDecode + Mebibyte - 1) / Mebibyte));
+    return true;
+}();
 
 // A cut file whose header claims too much is still too large, as a whole one would be.
 void refuseByFileCheck(const FileCheck &check, PictureSource &source)
@@ -105,6 +106,41 @@ QImageIOHandler::Transformations exifTransformation(int orientation)
     }
 }
 
+// The decoded picture in linear light, averaged down as the plan says; read
+// in place where its layout allows, so that a large photo is not copied first.
+DecodedPicture averagedDown(DecodedPicture decoded)
+{
+    if (decoded.status != LoadStatus::Ok || decoded.plan.average < 1)
+        return decoded;
+    QImage &image = decoded.image;
+    switch (image.format()) {
+    case QImage::Format_RGB888:
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+        break;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+        if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+            break;
+        [[fallthrough]];
+    default:
+        if (image.depth() > 32 || image.format() == QImage::Format_Grayscale16)
+            image.convertTo(
+                image.hasAlphaChannel() ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
+        else
+            image.convertTo(
+                image.hasAlphaChannel() ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+        break;
+    }
+    if (imageStepFailed(image)
+        || imageStepFailed(image = reduceInLinearLight(image, decoded.plan.average))) {
+        image = {};
+        decoded.status = LoadStatus::ConversionFailed;
+    }
+    return decoded;
+}
+
 } // namespace
 
 QSize PictureSource::uprightSize() const
@@ -124,6 +160,7 @@ PictureSource openPictureSource(const QString &path)
     if (const HeifFormat heif = heifFormatOf(head); heif != HeifFormat::None) {
         source.heifFormat = heifFormatName(heif);
         source.limit = MaxHeifSourcePixels;
+        source.storedSize = heifPictureSize(path);
         source.status = LoadStatus::Ok;
         return source;
     }
@@ -175,11 +212,10 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
             result.status = LoadStatus::Unreadable;
         if (result.status == LoadStatus::Ok)
             result.covered = result.image.rect();
-        return result;
+        return averagedDown(std::move(result));
     }
     silenceImageLibraries();
     const QSize stored = source.storedSize;
-    allowAllocationFor(stored, source.bytesPerPixel);
     QImageReader reader(source.path, source.format);
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
@@ -211,7 +247,7 @@ DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan
     else
         result.covered = result.image.rect();
     result.status = LoadStatus::Ok;
-    return result;
+    return averagedDown(std::move(result));
 }
 
 } // namespace prepare

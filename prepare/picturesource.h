@@ -40,7 +40,8 @@ struct PictureSource
 {
     LoadStatus status = LoadStatus::CannotOpen;
     QString path;
-    QSize storedSize; // as the header gives it; invalid where it does not
+    // As the header gives it (a HEIF-family photo's upright); invalid where it does not.
+    QSize storedSize;
     qint64 limit = MaxSourcePixels; // TooLarge: the pixels allowed; TooManyScans: the scans
     int bytesPerPixel = 4; // decoded
     QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
@@ -59,7 +60,10 @@ struct DecodePlan
 {
     int reduction = 1; // 1, 2, 4 or 8: a JPEG decoded at 1/reduction
     QRect clip; // null for the whole picture, else the only part decoded
-    bool averageDown = false; // a HEIC or AVIF's part averaged down before scaling
+    // 0: the picture as decoded. From 1 on: turned to linear light
+    // (Format_RGBX64, or Format_RGBA64_Premultiplied with alpha; in the
+    // picture's own primaries) and averaged down by this whole factor each way.
+    int average = 0;
 
     bool operator==(const DecodePlan &) const = default;
 };

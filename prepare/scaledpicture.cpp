@@ -1,7 +1,6 @@
 #include "scaledpicture.h"
 
 #include "imagestep.h"
-#include "linearreduction.h"
 
 #include <QColorSpace>
 #include <QColorTransform>
@@ -30,24 +29,11 @@ QSizeF wholeScaledSize(QSizeF upright, Fit fit)
 // part of it costs more time and memory than decoding that part alone.
 constexpr qint64 ClipAbovePixels = 4'000'000;
 
-// libjpeg's largest reduction that leaves at least two decoded pixels per
-// target pixel in both directions.
-int jpegReduction(QSize part, QSizeF target)
+// How far a part may be reduced each way and still leave two pixels per
+// target pixel both ways.
+double allowedReduction(QSizeF part, QSizeF target)
 {
-    for (const int reduction : {8, 4, 2}) {
-        if (part.width() / reduction >= 2 * target.width()
-            && part.height() / reduction >= 2 * target.height())
-            return reduction;
-    }
-    return 1;
-}
-
-// The largest whole factor that leaves at least two pixels per target pixel
-// in both directions.
-int linearReduction(QSize size, QSizeF target)
-{
-    return std::max(1,
-        int(std::min(size.width() / (2 * target.width()), size.height() / (2 * target.height()))));
+    return std::min(part.width() / (2 * target.width()), part.height() / (2 * target.height()));
 }
 
 QSize paddedSize(QSize size)
@@ -148,19 +134,34 @@ QRect middleRect(QSize size)
 DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode)
 {
     DecodePlan plan;
-    if (!source.heifFormat.isEmpty()) {
-        plan.averageDown = reducedDecode;
-        return plan;
-    }
+    plan.average = 1;
     const QSize upright = source.uprightSize();
-    if (!upright.isValid())
+    if (!reducedDecode || !upright.isValid())
         return plan;
-    const QRect part = geometry.region.isNull() ? QRect(QPoint(), upright) : geometry.region;
-    if (reducedDecode && source.jpeg)
-        plan.reduction = jpegReduction(part.size(), wholeScaledSize(part.size(), geometry.fit));
-    if (plan.reduction == 1 && part.size() != upright
+    // One plan for every part a front end's frame can take, down to the
+    // smallest, so that a front end decodes and reduces once for all of them.
+    const QSizeF finest = QSizeF(middleRect(upright).size()) / MaxFrameZoom;
+    double reduction = allowedReduction(finest, PictureSize);
+    const QRect &region = geometry.region;
+    // A frame's size is rounded to whole pixels.
+    const bool detail = !region.isNull()
+        && (region.width() + 1 < finest.width() || region.height() + 1 < finest.height());
+    if (detail) {
+        reduction = std::min(reduction,
+            allowedReduction(region.size(), wholeScaledSize(region.size(), geometry.fit)));
+    }
+    if (source.jpeg) {
+        for (const int jpeg : {8, 4, 2}) {
+            if (jpeg <= reduction) {
+                plan.reduction = jpeg;
+                break;
+            }
+        }
+    }
+    plan.average = std::max(1, int(reduction / plan.reduction));
+    if (detail && plan.reduction == 1
         && qint64(upright.width()) * upright.height() > ClipAbovePixels)
-        plan.clip = part;
+        plan.clip = region;
     return plan;
 }
 
@@ -176,12 +177,6 @@ QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
     const QRect part = decodedPart(decoded, geometry.region);
     if (part != image.rect())
         image = image.copy(part);
-    if (decoded.plan.averageDown && !image.isNull()) {
-        const int factor
-            = linearReduction(image.size(), wholeScaledSize(image.size(), geometry.fit));
-        if (factor > 1)
-            image = reduceInLinearLight(image, factor);
-    }
 
     QImage scaled;
     QPoint offset;

@@ -37,12 +37,18 @@ struct Geometry
 // crop keeps of the part it is given.
 QRect middleRect(QSize size);
 
-// The one rule of the decoded size: libjpeg's 1/2, 1/4 or 1/8 (where
-// reducedDecode allows it) where that still leaves at least two decoded pixels
-// per target pixel each way; for a small part of a large picture that needs
-// the full size, only that part. A HEIC or AVIF, which has no reduced decode,
-// has its part averaged down in linear light by the same rule instead. Front ends that keep a
-// decoded picture decode again when the plan for new settings differs.
+// The smallest part a front end lets its frame take: 1/MaxFrameZoom of the
+// middle of the picture each way.
+inline constexpr int MaxFrameZoom = 4;
+
+// The one rule of the decoded size, for every part down to the smallest frame:
+// libjpeg's 1/2, 1/4 or 1/8 (where reducedDecode allows it), then an average in
+// linear light by a whole factor, as far as that still leaves at least two
+// pixels per target pixel each way in that smallest frame. Every part a frame
+// can take gets the same plan, so a front end decodes and reduces once; only a
+// smaller region gets a finer plan of its own (decoded alone, where a large
+// picture needs its full size for it). Front ends that keep a decoded picture
+// decode again when the plan for new settings differs.
 DecodePlan decodePlan(const PictureSource &source, const Geometry &geometry, bool reducedDecode);
 
 // Whether the region lies inside the picture; any region does where the header

@@ -446,3 +446,45 @@ TEST_F(PhotoWindowTest, AnOlderResultAnsweredAfterANewerOneIsNeverShown)
     EXPECT_EQ(control(window, "picResult")->pixmap().toImage(), shown);
     window.close();
 }
+
+TEST_F(PhotoWindowTest, AWindowWithoutAPhotoHasNothingToSaveAndClosingFreesThePhoto)
+{
+    photo.showForm();
+    EXPECT_FALSE(button(photo, "cmdSave")->isEnabled());
+    invoke(photo, "cmdSave_Click");
+    EXPECT_TRUE(dialogs.lastProposedPath.isEmpty());
+    photo.unloadForm();
+
+    // Closed and destroyed while its own thread still works on the photo.
+    const QString jpeg = folder.filePath("large.jpg");
+    ASSERT_TRUE(photoLike(1600, 1200).save(jpeg, nullptr, 90));
+    for (const bool destroyAtOnce : {false, true}) {
+        auto window = std::make_unique<frmPhoto>(dialogs);
+        ASSERT_TRUE(window->openPhoto(jpeg));
+        control<QSpinBox>(*window, "spnColors")->setValue(5);
+        window->close();
+        EXPECT_FALSE(window->isLoaded());
+        if (!destroyAtOnce)
+            QCoreApplication::processEvents();
+        window.reset();
+    }
+    // The photo was freed with the window's load: shown again, it has none.
+    photo.showForm();
+    EXPECT_FALSE(button(photo, "cmdSave")->isEnabled());
+}
+
+TEST_F(PhotoWindowTest, APhotoDecodedAgainIsCheckedAgain)
+{
+    const QString jpeg = savePhoto();
+    const prepare::PictureSource source = prepare::openPictureSource(jpeg);
+    ASSERT_EQ(source.status, prepare::LoadStatus::Ok);
+    PhotoRequest request;
+    request.source = source;
+    request.generation = 1;
+    EXPECT_EQ(computePhoto(request).decoded.status, prepare::LoadStatus::Ok);
+    // Cut to half on disk after opening: refused, not shown with a grey half.
+    writeAll(jpeg, readAll(jpeg).left(int(QFileInfo(jpeg).size() / 2)));
+    const PhotoResult cut = computePhoto(request);
+    EXPECT_NE(cut.decoded.status, prepare::LoadStatus::Ok);
+    EXPECT_TRUE(cut.reduced.picture.isNull());
+}

@@ -9,7 +9,7 @@
 
 using namespace prepare;
 
-TEST(DecodePlanTest, ReducesForTheUsedPartAndDecodesASmallPartOfALargePictureAlone)
+TEST(DecodePlanTest, OnePlanServesEveryFrameAndOnlyASmallerRegionGetsItsOwn)
 {
     struct Case
     {
@@ -19,15 +19,20 @@ TEST(DecodePlanTest, ReducesForTheUsedPartAndDecodesASmallPartOfALargePictureAlo
         DecodePlan plan;
     };
     const auto turned = QImageIOHandler::TransformationRotate90;
+    // The smallest frame of 4000 x 3000 is 1000 x 750: 1/2, then no average.
+    const DecodePlan everyFrame {2, {}, 1};
     const Case cases[] = {
-        {{4000, 3000}, {}, {}, {8, {}}},
-        {{4000, 3000}, {}, {Fit::Pad}, {8, {}}},
-        {{4000, 3000}, {}, {Fit::Crop, 0, {1000, 700, 1000, 750}}, {2, {}}},
-        {{4000, 3000}, {}, {Fit::Crop, 0, {1000, 700, 400, 300}}, {1, {1000, 700, 400, 300}}},
-        // Upright 3000 x 4000: the region's 750 px across leave 1/2.
-        {{4000, 3000}, turned, {Fit::Crop, 0, {0, 0, 750, 1000}}, {2, {}}},
+        {{4000, 3000}, {}, {}, everyFrame},
+        {{4000, 3000}, {}, {Fit::Pad}, everyFrame},
+        {{4000, 3000}, {}, {Fit::Crop, 0, {1000, 700, 1000, 750}}, everyFrame},
+        {{4000, 3000}, {}, {Fit::Crop, 0, {0, 0, 999, 749}}, everyFrame},
+        {{4000, 3000}, {}, {Fit::Crop, 0, {1000, 700, 400, 300}}, {1, {1000, 700, 400, 300}, 1}},
+        // Upright 3000 x 4000: the smallest frame is 750 x 562.
+        {{4000, 3000}, turned, {Fit::Crop, 0, {0, 0, 750, 562}}, everyFrame},
         // Small enough to decode whole.
-        {{1600, 1200}, {}, {Fit::Crop, 0, {0, 0, 400, 300}}, {1, {}}},
+        {{1600, 1200}, {}, {Fit::Crop, 0, {0, 0, 200, 150}}, {1, {}, 1}},
+        // 8000 x 6000: 1/4, then averaged by 1 (2000 x 1500 / 4 leave 6.25 each way).
+        {{8000, 6000}, {}, {Fit::Stretch}, {4, {}, 1}},
     };
     for (const Case &c : cases) {
         PictureSource source;
@@ -36,9 +41,13 @@ TEST(DecodePlanTest, ReducesForTheUsedPartAndDecodesASmallPartOfALargePictureAlo
         source.transformation = c.turn;
         source.jpeg = true;
         const DecodePlan plan = decodePlan(source, c.geometry, true);
-        EXPECT_EQ(plan.reduction, c.plan.reduction) << c.geometry.region.width();
-        EXPECT_EQ(plan.clip, c.plan.clip) << c.geometry.region.width();
+        EXPECT_EQ(plan, c.plan) << c.stored.width() << " " << c.geometry.region.width();
     }
+    // Without libjpeg's reduction, the average does all of it.
+    PictureSource png;
+    png.status = LoadStatus::Ok;
+    png.storedSize = {4000, 3000};
+    EXPECT_EQ(decodePlan(png, {}, true), (DecodePlan {1, {}, 3}));
 }
 
 TEST(DecodePlanTest, AClipOfATurnedPictureIsThatPartOfTheWholeUprightPicture)
