@@ -109,9 +109,13 @@ FileCheck checkJpeg(const Bytes &bytes)
 FileCheck checkPng(const Bytes &bytes)
 {
     FileCheck check;
-    if (bytes.has(16, 8))
+    if (bytes.has(16, 8)) {
+        // A side of 0 makes no picture: libpng refuses it, so nothing is claimed.
+        if (bytes.be32(16) == 0 || bytes.be32(20) == 0)
+            return verdict(Status::Truncated);
         check.claimedSize = QSize(int(qMin<quint32>(bytes.be32(16), INT_MAX)),
             int(qMin<quint32>(bytes.be32(20), INT_MAX)));
+    }
     qint64 pos = 8;
     while (bytes.has(pos, 8)) {
         const qint64 length = bytes.be32(pos);
