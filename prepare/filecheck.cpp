@@ -186,6 +186,9 @@ FileCheck checkBmp(const Bytes &bytes)
     } else {
         return verdict(Status::Truncated);
     }
+    // A side of 0 makes no picture, as for a PNG.
+    if (width == 0 || height == 0)
+        return verdict(Status::Truncated);
     FileCheck check;
     check.claimedSize
         = QSize(int(std::abs(width)), int(std::min<qint64>(std::abs(height), INT_MAX)));
