@@ -1,9 +1,12 @@
-// The photo window on one photo (in scripts/bench, a 4000 x 3000 JPEG), as a
-// user meets it: from the choice of the file to the first result shown, the
-// new result after each kind of change, and the process's peak memory.
-//   photo_bench PHOTO.jpg PALETTE.csv
+// The photo window on one photo (in scripts/bench, a 4000 x 3000 JPEG, PNG and
+// HEIC), as a user meets it: the decode alone, from the choice of the file to
+// the first result shown, the new result after each kind of change, and the
+// process's peak memory.
+//   photo_bench PHOTO PALETTE.csv
 #include "dialogs.h"
 #include "frmphoto.h"
+#include "picturesource.h"
+#include "scaledpicture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,7 +19,10 @@
 #include <QSpinBox>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -82,14 +88,33 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-long peakKiB()
+// Milliseconds of the window's first decode: the file opened and decoded at
+// the window's plan, to the averaged picture in linear light or (linear false)
+// as the decoder gives it.
+double decodeTime(const QString &photo, bool linear)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const prepare::PictureSource source = prepare::openPictureSource(photo);
+    prepare::DecodePlan plan = prepare::decodePlan(source, {}, true);
+    if (!linear)
+        plan.average = 0;
+    if (prepare::decodePicture(source, plan).status != prepare::LoadStatus::Ok) {
+        std::fprintf(stderr, "cannot decode %s\n", qPrintable(photo));
+        std::exit(1);
+    }
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// A line of /proc/self/status, as "VmHWM:" (the peak resident memory) or "VmRSS:".
+long statusKiB(const char *field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').value(0).toLong();
     }
     return 0;
 }
@@ -100,25 +125,26 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: photo_bench PHOTO.jpg PALETTE.csv\n");
+        std::fprintf(stderr, "usage: photo_bench PHOTO PALETTE.csv\n");
         return 1;
     }
     const QString photo = QString::fromLocal8Bit(argv[1]);
     BenchDialogs dialogs(QString::fromLocal8Bit(argv[2]));
-    frmPhoto window(dialogs);
     constexpr int Runs = 7;
+    const long baseKiB = statusKiB("VmHWM:");
+    std::vector<std::pair<const char *, double>> rows;
 
+    auto window = std::make_unique<frmPhoto>(dialogs);
     std::vector<double> first;
     for (int run = 0; run < Runs; ++run) {
-        window.unloadForm();
+        window->unloadForm();
         QCoreApplication::processEvents();
-        first.push_back(timeToResult(window, [&] { window.openPhoto(photo); }));
+        first.push_back(timeToResult(*window, [&] { window->openPhoto(photo); }));
     }
-    std::printf("| Step | Median of %d, ms |\n|---|---|\n", Runs);
-    std::printf("| Choice of the file to the first result | %.0f |\n", median(first));
+    rows.emplace_back("Choice of the file to the first result", median(first));
 
     const auto control
-        = [&](const char *name) { return window.findChild<QWidget *>(QString::fromLatin1(name)); };
+        = [&](const char *name) { return window->findChild<QWidget *>(QString::fromLatin1(name)); };
     auto *colors = static_cast<QSpinBox *>(control("spnColors"));
     auto *zoom = static_cast<QSlider *>(control("sldZoom"));
     auto *brightness = static_cast<QSlider *>(control("sldBrightness"));
@@ -128,8 +154,8 @@ int main(int argc, char *argv[])
     const auto measure = [&](const char *name, const std::function<void(int run)> &change) {
         std::vector<double> times;
         for (int run = 0; run < Runs; ++run)
-            times.push_back(timeToResult(window, [&] { change(run); }));
-        std::printf("| %s | %.0f |\n", name, median(times));
+            times.push_back(timeToResult(*window, [&] { change(run); }));
+        rows.emplace_back(name, median(times));
     };
     const auto colorChange = [&](int run) { colors->setValue(run % 2 ? 32 : 20); };
     measure("Colours 32 / 20", colorChange);
@@ -141,7 +167,25 @@ int main(int argc, char *argv[])
     dither->setChecked(false);
     QMetaObject::invokeMethod(control("cmdPalette"), "click");
     measure("Colours, own palette", colorChange);
-    std::printf("\nPeak memory (VmHWM) with the window open: %.1f MiB\n", peakKiB() / 1024.0);
-    window.close();
+    // Before the decodes alone, which could only lower it.
+    const long windowKiB = statusKiB("VmHWM:");
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const long closedKiB = statusKiB("VmRSS:");
+
+    std::vector<double> decoder;
+    std::vector<double> linear;
+    for (int run = 0; run < Runs; ++run) {
+        decoder.push_back(decodeTime(photo, false));
+        linear.push_back(decodeTime(photo, true));
+    }
+    std::printf("| Step | Median of %d, ms |\n|---|---|\n", Runs);
+    std::printf("| Decode alone, as the decoder gives it | %.0f |\n", median(decoder));
+    std::printf("| Decode to the averaged picture in linear light | %.0f |\n", median(linear));
+    for (const auto &[name, time] : rows)
+        std::printf("| %s | %.0f |\n", name, time);
+    std::printf("\nPeak resident memory (VmHWM) of the process with the window open: %.1f MiB"
+                " (%.1f MiB before the window); resident once it closed (VmRSS): %.1f MiB\n",
+        windowKiB / 1024.0, baseKiB / 1024.0, closedKiB / 1024.0);
     return 0;
 }

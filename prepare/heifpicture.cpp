@@ -1,11 +1,13 @@
 #include "heifpicture.h"
 
+#include "linearreduction.h"
 #include "nclxcolorspace.h"
 
 #include <QColorSpace>
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
+#include <array>
 #include <libheif/heif.h>
 #include <memory>
 
@@ -86,19 +88,31 @@ QColorSpace colorSpaceOf(const heif_image_handle *handle)
     return {};
 }
 
-// The decoded image, owned by the QImage that shows it: no copy of the pixels.
-HeifPicture decodePrimary(const heif_image_handle *handle)
+using Image = std::unique_ptr<heif_image, decltype(&heif_image_release)>;
+
+// How decodePrimary lays the picture out: Format_RGB888 or RGBA8888 for 8 bits,
+// RGBX64 or RGBA64 for more, premultiplied where the file says so.
+QImage::Format qtFormatOf(const heif_image_handle *handle)
 {
-    HeifPicture result;
     const bool alpha = heif_image_handle_has_alpha_channel(handle);
     const bool premultiplied = heif_image_handle_is_premultiplied_alpha(handle);
-    const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle) > 8;
-    const heif_chroma chroma = deep ? heif_chroma_interleaved_RRGGBBAA_LE
-        : alpha                     ? heif_chroma_interleaved_RGBA
-                                    : heif_chroma_interleaved_RGB;
+    if (heif_image_handle_get_luma_bits_per_pixel(handle) > 8)
+        return !alpha       ? QImage::Format_RGBX64
+            : premultiplied ? QImage::Format_RGBA64_Premultiplied
+                            : QImage::Format_RGBA64;
+    return !alpha       ? QImage::Format_RGB888
+        : premultiplied ? QImage::Format_RGBA8888_Premultiplied
+                        : QImage::Format_RGBA8888;
+}
+
+// The primary image decoded to RGB in the given chroma; null with the status
+// of the failure.
+Image decodeRgb(const heif_image_handle *handle, heif_chroma chroma, LoadStatus &status)
+{
+    status = LoadStatus::Unreadable;
     const DecodingOptions options(heif_decoding_options_alloc(), &heif_decoding_options_free);
     if (!options)
-        return result;
+        return {nullptr, &heif_image_release};
     // Invalid input fails rather than being decoded as well as it goes.
     options->strict_decoding = 1;
     heif_image *decoded = nullptr;
@@ -109,36 +123,132 @@ HeifPicture decodePrimary(const heif_image_handle *handle)
         if (error.code == heif_error_Unsupported_feature
             && (error.subcode == heif_suberror_Unsupported_codec
                 || error.subcode == heif_suberror_Unsupported_image_type))
-            result.status = LoadStatus::NoDecoder;
-        return result;
+            status = LoadStatus::NoDecoder;
+        return {nullptr, &heif_image_release};
     }
+    status = LoadStatus::Ok;
+    return {decoded, &heif_image_release};
+}
+
+// The decoded image, owned by the QImage that shows it: no copy of the pixels.
+HeifPicture decodePrimary(const heif_image_handle *handle)
+{
+    HeifPicture result;
+    const QImage::Format format = qtFormatOf(handle);
+    const bool alpha = QImage::toPixelFormat(format).alphaUsage() == QPixelFormat::UsesAlpha;
+    const bool deep = QImage::toPixelFormat(format).bitsPerPixel() == 64;
+    const heif_chroma chroma = deep ? heif_chroma_interleaved_RRGGBBAA_LE
+        : alpha                     ? heif_chroma_interleaved_RGBA
+                                    : heif_chroma_interleaved_RGB;
+    Image decoded = decodeRgb(handle, chroma, result.status);
+    if (!decoded)
+        return result;
+    result.status = LoadStatus::Unreadable;
     int stride = 0;
-    uchar *pixels = heif_image_get_plane(decoded, heif_channel_interleaved, &stride);
-    const QSize size(heif_image_get_width(decoded, heif_channel_interleaved),
-        heif_image_get_height(decoded, heif_channel_interleaved));
-    if (!pixels || size.isEmpty()) {
-        heif_image_release(decoded);
+    uchar *pixels = heif_image_get_plane(decoded.get(), heif_channel_interleaved, &stride);
+    const QSize size(heif_image_get_width(decoded.get(), heif_channel_interleaved),
+        heif_image_get_height(decoded.get(), heif_channel_interleaved));
+    if (!pixels || size.isEmpty())
         return result;
-    }
-    QImage::Format format = QImage::Format_RGB888;
-    if (deep) {
+    if (deep)
         widenSamples(pixels, stride, size,
-            heif_image_get_bits_per_pixel_range(decoded, heif_channel_interleaved), alpha);
-        format = !alpha     ? QImage::Format_RGBX64
-            : premultiplied ? QImage::Format_RGBA64_Premultiplied
-                            : QImage::Format_RGBA64;
-    } else if (alpha) {
-        format = premultiplied ? QImage::Format_RGBA8888_Premultiplied : QImage::Format_RGBA8888;
-    }
+            heif_image_get_bits_per_pixel_range(decoded.get(), heif_channel_interleaved), alpha);
     // libheif aligns its rows to 16 bytes, as QImage wants them aligned to 4.
     result.image
-        = QImage(pixels, size.width(), size.height(), stride, format, &releaseImage, decoded);
-    if (result.image.isNull()) {
-        heif_image_release(decoded);
+        = QImage(pixels, size.width(), size.height(), stride, format, &releaseImage, decoded.get());
+    if (result.image.isNull())
+        return result;
+    decoded.release();
+    result.image.setColorSpace(colorSpaceOf(handle));
+    result.fullSize = size;
+    result.status = LoadStatus::Ok;
+    return result;
+}
+
+// The red, green, blue and (where there is alpha) alpha planes of a picture
+// decoded in planes, 8 or 16 bits a sample.
+struct Planes
+{
+    std::array<const uchar *, 4> data {};
+    std::array<int, 4> stride {};
+    int channels = 3;
+    int bits = 8;
+    QSize size;
+};
+
+Planes planesOf(const heif_image *image, bool alpha)
+{
+    Planes planes;
+    planes.channels = alpha ? 4 : 3;
+    const heif_channel channels[]
+        = {heif_channel_R, heif_channel_G, heif_channel_B, heif_channel_Alpha};
+    for (int channel = 0; channel < planes.channels; ++channel) {
+        planes.data[size_t(channel)] = heif_image_get_plane_readonly(
+            image, channels[channel], &planes.stride[size_t(channel)]);
+        if (!planes.data[size_t(channel)])
+            return {};
+    }
+    planes.bits = heif_image_get_bits_per_pixel_range(image, heif_channel_R);
+    planes.size = QSize(
+        heif_image_get_width(image, heif_channel_R), heif_image_get_height(image, heif_channel_R));
+    return planes;
+}
+
+// Rows of the planes laid out as decodePrimary lays out the whole picture, so
+// that the averaged picture is the same either way.
+QImage interleavedRows(
+    const Planes &planes, QImage::Format format, const QColorSpace &space, int top, int count)
+{
+    QImage rows(planes.size.width(), count, format);
+    if (rows.isNull())
+        return {};
+    const bool deep = rows.depth() == 64;
+    const int sampleBytes = deep ? 2 : 1;
+    const int pixelBytes = rows.depth() / 8;
+    for (int y = 0; y < count; ++y) {
+        uchar *line = rows.scanLine(y);
+        for (int channel = 0; channel < planes.channels; ++channel) {
+            const uchar *in = planes.data[size_t(channel)]
+                + qsizetype(top + y) * planes.stride[size_t(channel)];
+            uchar *out = line + channel * sampleBytes;
+            for (int x = 0; x < planes.size.width(); ++x, out += pixelBytes) {
+                if (deep)
+                    qToLittleEndian(reinterpret_cast<const quint16 *>(in)[x], out);
+                else
+                    *out = in[x];
+            }
+        }
+    }
+    if (deep)
+        widenSamples(
+            rows.bits(), int(rows.bytesPerLine()), rows.size(), planes.bits, planes.channels == 4);
+    rows.setColorSpace(space);
+    return rows;
+}
+
+// Decoded in planes, which libheif makes without a second, interleaved copy
+// of the whole picture, and averaged down from them a band at a time.
+HeifPicture decodeAveraged(const heif_image_handle *handle, int factor)
+{
+    HeifPicture result;
+    const Image decoded = decodeRgb(handle, heif_chroma_444, result.status);
+    if (!decoded)
+        return result;
+    const QImage::Format format = qtFormatOf(handle);
+    const Planes planes = planesOf(
+        decoded.get(), QImage::toPixelFormat(format).alphaUsage() == QPixelFormat::UsesAlpha);
+    if (planes.size.isEmpty()) {
+        result.status = LoadStatus::Unreadable;
         return result;
     }
-    result.image.setColorSpace(colorSpaceOf(handle));
-    result.status = LoadStatus::Ok;
+    const QColorSpace space = colorSpaceOf(handle);
+    result.image = reduceInLinearLight(
+        planes.size,
+        [&](int top, int count) { return interleavedRows(planes, format, space, top, count); },
+        factor);
+    result.fullSize = planes.size;
+    if (result.image.isNull())
+        result.status = LoadStatus::ConversionFailed;
     return result;
 }
 
@@ -185,7 +295,7 @@ QString heifFormatName(HeifFormat format)
     return QStringLiteral("HEIF");
 }
 
-HeifPicture readHeifPicture(const QString &path)
+HeifPicture readHeifPicture(const QString &path, int average)
 {
     const Context context(heif_context_alloc(), &heif_context_free);
     if (!context)
@@ -212,7 +322,7 @@ HeifPicture readHeifPicture(const QString &path)
     if (std::max(stored, qint64(upright.width()) * upright.height()) > MaxHeifSourcePixels)
         result.status = LoadStatus::TooLarge;
     else
-        result = decodePrimary(primary);
+        result = average < 1 ? decodePrimary(primary) : decodeAveraged(primary, average);
     result.sourceSize = upright;
     return result;
 }

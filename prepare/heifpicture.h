@@ -34,15 +34,20 @@ QString heifFormatName(HeifFormat format);
 struct HeifPicture
 {
     LoadStatus status = LoadStatus::Unreadable;
-    // Upright, with its colour space; Format_RGB888 or Format_RGBA8888 for 8-bit
-    // images, Format_RGBX64 or Format_RGBA64 for 10- and 12-bit ones (premultiplied
-    // where the file says so). Null unless status is Ok.
+    // Upright, with its colour space; as decoded: Format_RGB888 or
+    // Format_RGBA8888 for 8-bit images, Format_RGBX64 or Format_RGBA64 for 10-
+    // and 12-bit ones (premultiplied where the file says so); averaged: as
+    // reduceInLinearLight() gives it. Null unless status is Ok.
     QImage image;
+    QSize fullSize; // the decoded picture's, before any averaging
     QSize sourceSize; // upright, as the file gives it; invalid where it does not
 };
 
-// NoDecoder where this build of libheif has no decoder for the file's codec.
-HeifPicture readHeifPicture(const QString &path);
+// average: 0 for the picture as decoded; from 1 on, averaged down by that
+// factor in linear light (reduceInLinearLight()), without the whole picture
+// ever being laid out for Qt. NoDecoder where this build of libheif has no
+// decoder for the file's codec.
+HeifPicture readHeifPicture(const QString &path, int average);
 
 // The primary image's upright size, read from the file's boxes without
 // decoding; invalid where they cannot be read.

@@ -6,13 +6,22 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 
 namespace prepare {
 
-// image: Format_RGB888, RGB32, RGBA8888, RGBX64 or RGBA64 (premultiplied or not),
-// sRGB where it has no colour space. The result is Format_RGBX64, or
-// Format_RGBA64_Premultiplied where there is alpha, in the picture's own
-// primaries with a linear transfer function.
+// image: any format, sRGB where it has no colour space. The result is
+// Format_RGBX64, or Format_RGBA64_Premultiplied where there is alpha, in the
+// picture's own primaries with a linear transfer function.
 QImage reduceInLinearLight(const QImage &image, int factor);
+
+// Rows top .. top + count - 1 of a picture, as an image of their own (as
+// above); a null image where it could not be made.
+using PictureRows = std::function<QImage(int top, int count)>;
+
+// The same for a picture of that size given a band of factor rows at a time,
+// so that only the band is ever laid out as an image; every band of one
+// picture has the same format and colour space.
+QImage reduceInLinearLight(QSize size, const PictureRows &rows, int factor);
 
 } // namespace prepare

@@ -6,6 +6,7 @@
 #include "imagestep.h"
 #include "librarywarnings.h"
 #include "linearreduction.h"
+#include "memorythresholds.h"
 #include "pictureformat.h"
 
 #include <QFileInfo>
@@ -106,35 +107,13 @@ QImageIOHandler::Transformations exifTransformation(int orientation)
     }
 }
 
-// The decoded picture in linear light, averaged down as the plan says; read
-// in place where its layout allows, so that a large photo is not copied first.
+// The decoded picture in linear light, averaged down as the plan says.
 DecodedPicture averagedDown(DecodedPicture decoded)
 {
     if (decoded.status != LoadStatus::Ok || decoded.plan.average < 1)
         return decoded;
     QImage &image = decoded.image;
-    switch (image.format()) {
-    case QImage::Format_RGB888:
-    case QImage::Format_RGBA8888:
-    case QImage::Format_RGBX64:
-    case QImage::Format_RGBA64:
-        break;
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-        if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
-            break;
-        [[fallthrough]];
-    default:
-        if (image.depth() > 32 || image.format() == QImage::Format_Grayscale16)
-            image.convertTo(
-                image.hasAlphaChannel() ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
-        else
-            image.convertTo(
-                image.hasAlphaChannel() ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-        break;
-    }
-    if (imageStepFailed(image)
-        || imageStepFailed(image = reduceInLinearLight(image, decoded.plan.average))) {
+    if (imageStepFailed(image = reduceInLinearLight(image, decoded.plan.average))) {
         image = {};
         decoded.status = LoadStatus::ConversionFailed;
     }
@@ -201,18 +180,24 @@ PictureSource openPictureSource(const QString &path)
 
 DecodedPicture decodePicture(const PictureSource &source, const DecodePlan &plan)
 {
+    // Freed, a decoded photo's memory goes back to the system.
+    fixMemoryThresholds();
     DecodedPicture result;
     result.plan = plan;
     if (!source.heifFormat.isEmpty()) {
-        HeifPicture heif = readHeifPicture(source.path);
+        // Averaged from the planes libheif decodes: a large photo is never laid
+        // out whole a second time.
+        HeifPicture heif = readHeifPicture(source.path, plan.average);
         result.status = heif.status;
         result.sourceSize = heif.sourceSize;
         result.image = std::move(heif.image);
-        if (result.status == LoadStatus::Ok && result.image.isNull())
-            result.status = LoadStatus::Unreadable;
+        if (result.status == LoadStatus::Ok && imageStepFailed(result.image)) {
+            result.image = {};
+            result.status = LoadStatus::ConversionFailed;
+        }
         if (result.status == LoadStatus::Ok)
-            result.covered = result.image.rect();
-        return averagedDown(std::move(result));
+            result.covered = QRect(QPoint(), heif.fullSize);
+        return result;
     }
     silenceImageLibraries();
     const QSize stored = source.storedSize;

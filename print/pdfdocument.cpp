@@ -1,34 +1,16 @@
 #include "pdfdocument.h"
 
+#include "memorythresholds.h"
 #include "outputfile.h"
 #include "printsurface.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <malloc.h>
-
-namespace {
-
-// Qt's PDF writer sets up a fresh deflate stream, about 256 KB, for every page.
-// glibc would give that memory back to the system after each page and fault it
-// in anew for the next, which cost a third of a 192-page print; keeping a few
-// megabytes of freed memory at hand avoids it.
-void keepPageMemory()
-{
-    static const bool kept = [] {
-        mallopt(M_MMAP_THRESHOLD, 4 << 20);
-        mallopt(M_TRIM_THRESHOLD, 16 << 20);
-        return true;
-    }();
-    (void)kept;
-}
-
-} // namespace
 
 QPdfWriter &PdfDocument::open(const QString &path, const QPageLayout &layout, int resolution)
 {
     discard();
-    keepPageMemory();
+    fixMemoryThresholds();
     // A relative path would follow the working directory, which may have been
     // removed, and Qt would then resolve it against the root.
     if (QDir::isRelativePath(path))

@@ -1,6 +1,7 @@
 #include "heifencoder.h"
 #include "heifpicture.h"
 #include "labcolor.h"
+#include "linearreduction.h"
 #include "prepare.h"
 #include "quality.h"
 #include "testfiles.h"
@@ -131,6 +132,39 @@ TEST_F(HeifPictureTest, ComesOutAsThePngRouteDoes)
         // About 1 is barely visible; a wrong bit depth, channel order or
         // averaging in sRGB values is far above 5.
         EXPECT_LT(difference(heif, png), 1.5) << qPrintable(name);
+    }
+}
+
+TEST_F(HeifPictureTest, AveragedFromItsPlanesAsFromTheWholeDecodedPicture)
+{
+    // The window and the command line average from libheif's planes; the
+    // photo check takes the whole picture: both must see the same samples.
+    const QImage large = sample().scaled(640, 480);
+    QImage halfTransparent = large.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; x += 3)
+            halfTransparent.setPixel(x, y, qRgba(x % 256, 0, 200, y % 256));
+    const QString png = savePng(QStringLiteral("large.png"), large);
+    const QString deep
+        = savePng(QStringLiteral("large16.png"), large.convertToFormat(QImage::Format_RGBX64));
+    const QString adobe
+        = savePng(QStringLiteral("adobe.png"), large.convertedToColorSpace(QColorSpace::AdobeRgb));
+    const QString alpha = savePng(QStringLiteral("alpha.png"), halfTransparent);
+    const QStringList bits10 {QStringLiteral("-b"), QStringLiteral("10")};
+    const QString files[] = {encode(png, QStringLiteral("large.heic")),
+        encode(deep, QStringLiteral("large10.heic"), bits10),
+        encode(adobe, QStringLiteral("adobe.heic")), encode(alpha, QStringLiteral("alpha.avif")),
+        encode(alpha, QStringLiteral("alpha10.heic"), bits10)};
+    for (const QString &file : files) {
+        const PictureSource source = openPictureSource(file);
+        const DecodedPicture whole = decodePicture(source, {});
+        const DecodedPicture averaged = decodePicture(source, {1, {}, 3});
+        ASSERT_EQ(whole.status, LoadStatus::Ok) << qPrintable(file);
+        ASSERT_EQ(averaged.status, LoadStatus::Ok) << qPrintable(file);
+        const QImage expected = reduceInLinearLight(whole.image, 3);
+        EXPECT_EQ(averaged.image, expected) << qPrintable(file);
+        EXPECT_EQ(averaged.image.colorSpace(), expected.colorSpace()) << qPrintable(file);
+        EXPECT_EQ(averaged.covered, whole.covered) << qPrintable(file);
     }
 }
 
