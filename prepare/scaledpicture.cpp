@@ -117,6 +117,28 @@ QRect decodedPart(const DecodedPicture &decoded, const QRect &region)
     return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top)).intersected(all);
 }
 
+// The part of image smoothly scaled to size, in linear light.
+QImage scaledPart(const QImage &image, const QRect &part, QSize size)
+{
+    // A part already in linear light is read where it lies: copied, a large
+    // part would cost more than the scaling. Nothing but the scaling reads
+    // such a view: Qt 6.4's conversions of an image whose rows lie further
+    // apart than its width overrun their target.
+    const bool linear = image.format() == QImage::Format_RGBX64
+        && image.colorSpace() == QColorSpace(QColorSpace::SRgbLinear);
+    if (linear && part != image.rect() && part.size() != size) {
+        QImage view(image.constScanLine(part.y()) + qsizetype(part.x()) * 8, part.width(),
+            part.height(), image.bytesPerLine(), image.format());
+        view.setColorSpace(image.colorSpace());
+        return view.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QImage copy = part == image.rect() ? image : image.copy(part);
+    if (imageStepFailed(copy))
+        return {};
+    return toLinearLight(std::move(copy))
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 QRect middleRect(QSize size)
@@ -173,36 +195,12 @@ bool regionFits(const PictureSource &source, const QRect &region)
 
 QImage scaleToPicture(const DecodedPicture &decoded, const Geometry &geometry)
 {
-    QImage image = decoded.image;
-    const QRect part = decodedPart(decoded, geometry.region);
-    if (part != image.rect())
-        image = image.copy(part);
-
-    QImage scaled;
-    QPoint offset;
-    switch (geometry.fit) {
-    case Fit::Crop: {
-        const QRect middle = middleRect(image.size());
-        if (middle != image.rect())
-            image = image.copy(middle);
-        if (imageStepFailed(image))
-            return {};
-        scaled = toLinearLight(std::move(image))
-                     .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        break;
-    }
-    case Fit::Pad: {
-        const QSize inside = paddedSize(image.size());
-        scaled = toLinearLight(std::move(image))
-                     .scaled(inside, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        offset = QPoint((PictureWidth - inside.width()) / 2, (PictureHeight - inside.height()) / 2);
-        break;
-    }
-    case Fit::Stretch:
-        scaled = toLinearLight(std::move(image))
-                     .scaled(PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        break;
-    }
+    QRect part = decodedPart(decoded, geometry.region);
+    if (geometry.fit == Fit::Crop)
+        part = middleRect(part.size()).translated(part.topLeft());
+    const QSize size = geometry.fit == Fit::Pad ? paddedSize(part.size()) : PictureSize;
+    const QImage scaled = scaledPart(decoded.image, part, size);
+    const QPoint offset((PictureWidth - size.width()) / 2, (PictureHeight - size.height()) / 2);
     if (imageStepFailed(scaled))
         return {};
     QImage picture = composeOnBackground(scaled, offset, geometry.background);

@@ -1,5 +1,6 @@
 #include "scaledpicture.h"
 
+#include <QColorSpace>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,5 +74,27 @@ TEST(ScaledPictureTest, LaysSemiTransparentPixelsOverTheBackgroundOnce)
         const QRgb faint = scaled.pixel(120, 60);
         EXPECT_GE(qGreen(faint), 250);
         EXPECT_GE(qRed(faint), qGreen(faint));
+    }
+}
+
+TEST(ScaledPictureTest, APartIsScaledAsTheSamePartCutOut)
+{
+    // In linear light the part is read in place; cut out, it is copied first.
+    QImage image(640, 480, QImage::Format_RGBX64);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+    image.setColorSpace(QColorSpace::SRgbLinear);
+    const DecodedPicture whole {LoadStatus::Ok, image, image.rect(), image.size(), {1, {}, 1}};
+    for (const Fit fit : {Fit::Crop, Fit::Pad, Fit::Stretch}) {
+        for (const QRect part : {QRect(), QRect(37, 11, 401, 333), QRect(3, 5, 160, 120)}) {
+            const QRect used = part.isNull() ? image.rect() : part;
+            const DecodedPicture cut {
+                LoadStatus::Ok, image.copy(used), used, image.size(), {1, {}, 1}};
+            const QImage expected = scaleToPicture(cut, {fit, qRgb(0, 0, 255), used});
+            ASSERT_FALSE(expected.isNull());
+            EXPECT_EQ(scaleToPicture(whole, {fit, qRgb(0, 0, 255), part}), expected)
+                << int(fit) << " " << used.x() << "," << used.y();
+        }
     }
 }
