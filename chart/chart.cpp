@@ -1,11 +1,18 @@
 #include "chart.h"
 
+#include "colorvalue.h"
+
 namespace chart {
 
 quint32 rgbOfColorValue(int32_t value)
 {
     const quint32 bits = quint32(value);
     return ((bits & 0xff) << 16) | (bits & 0xff00) | ((bits >> 16) & 0xff);
+}
+
+int32_t colorValueOfRgb(quint32 rgb)
+{
+    return colorvalue::fromRgb(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
 }
 
 Chart chartFromAnalysis(const modShared &model, int colorMax)

@@ -50,7 +50,8 @@ struct Chart
 // 1..colorMax, nothing done, no names, builders or settings.
 Chart chartFromAnalysis(const modShared &model, int colorMax);
 
-// 0xRRGGBB of a colour value R + 256 G + 65536 B as the model keeps it.
+// 0xRRGGBB of a colour value R + 256 G + 65536 B as the model keeps it, and back.
 quint32 rgbOfColorValue(int32_t value);
+int32_t colorValueOfRgb(quint32 rgb);
 
 } // namespace chart
