@@ -16,15 +16,6 @@
 
 namespace {
 
-template<typename Control>
-Control *addControl(QWidget *form, const QString &name, const QRect &rect)
-{
-    auto *control = new Control(form);
-    control->setObjectName(name);
-    control->setGeometry(rect);
-    return control;
-}
-
 QSlider *addSlider(QWidget *form, const QString &name, int minimum, int maximum, const QRect &rect)
 {
     auto *slider = addControl<QSlider>(form, name, rect);
