@@ -51,6 +51,8 @@ private slots:
     void cmdDone_Click();
     void cmdBuilder_Click();
     void cboBuilders_Changed();
+    void cmdPrintOverview_Click();
+    void cmdPrintBlocks_Click();
     void cmdWorkbook_Click();
     void cmdActualSize_Click();
     void cmdCheckPhoto_Click();
@@ -72,6 +74,8 @@ private:
     QString shownBuilder() const;
     // In print order.
     QList<chart::BlockPlace> chosenBlocks() const;
+    // The blocks chosen on the map, else the shown builder's, else the current one.
+    QList<chart::BlockPlace> blocksToPrint() const;
     QString besidePicture(const QString &fileName) const;
 
     Dialogs &m_dialogs;
@@ -95,6 +99,8 @@ private:
     QLineEdit *txtBuilder = nullptr;
     QPushButton *cmdBuilder = nullptr;
     QComboBox *cboBuilders = nullptr;
+    QPushButton *cmdPrintOverview = nullptr;
+    QPushButton *cmdPrintBlocks = nullptr;
     QPushButton *cmdWorkbook = nullptr;
     QDoubleSpinBox *spnPieceSize = nullptr;
     QComboBox *cboPaper = nullptr;
