@@ -234,7 +234,8 @@ Exit status:
   1  usage error
   2  refused: the picture is not a 24-bit 160x120 BMP
   3  the picture, the palette file or the chart file is unreadable or
-     broken, or the chart file is of another picture or a newer version</source>
+     broken, or the chart file is of another picture or a newer version
+  4  the CSV file of --csv or standard output could not be written</source>
         <translation>その画像に必要なピースの数を、色番号ごとに 1 行で表示します。画像の横に
 制作ファイル（picture.tessamap）があれば、その色の名前とコードも表示します。
 
@@ -243,7 +244,32 @@ Exit status:
   1  使い方の誤り
   2  拒否: 24bit、160×120 の BMP 画像ではありません
   3  画像、パレットファイルまたは制作ファイルを読めないか、壊れています。
-     制作ファイルが別の画像のものか、新しい版のものであるときも</translation>
+     制作ファイルが別の画像のものか、新しい版のものであるときも
+  4  --csv の CSV ファイルか標準出力に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Print the shopping list instead: per colour number the pieces, the pieces with spares and the bags they fill, with the code and name where known, and the totals.</source>
+        <translation>代わりに買い物リストを表示します: 色番号ごとに、ピースの数、
+予備を加えた数、それが何袋になるか、わかっていればコードと名前。
+最後に合計。</translation>
+    </message>
+    <message>
+        <source>With --shopping: the spares, 0 to 1000 percent more pieces, rounded up (default 10).</source>
+        <translation>--shopping で、予備として加える割合。0 から 1000 %
+（既定 10）。端数は切り上げます。</translation>
+    </message>
+    <message>
+        <source>With --shopping: the pieces in a bag, 1 to 100000 (default 1000).</source>
+        <translation>--shopping で、1 袋のピースの数。1 から 100000
+（既定 1000）。</translation>
+    </message>
+    <message>
+        <source>With --shopping: write the list to &lt;file&gt; as well, a CSV file for spreadsheets (UTF-8 with a byte-order mark, CR LF) of the columns number,code,name,red,green,blue,pieces,with_spares,bags. It may not be the picture, its chart file or the palette file (status 1).</source>
+        <translation>--shopping で、リストを &lt;file&gt; にも書き出します。表計算用の
+CSV ファイル（UTF-8、バイトオーダーマーク付き、CR LF）で、列は
+number,code,name,red,green,blue,pieces,with_spares,bags。
+画像、その制作ファイル、パレットファイルは指定できません
+（終了ステータス 1）。</translation>
     </message>
 </context>
 <context>
