@@ -11,6 +11,7 @@
 #include "failuremessage.h"
 #include "formcontrols.h"
 #include "frmcheckphoto.h"
+#include "frmshopping.h"
 #include "modshared.h"
 #include "outputfile.h"
 #include "overviewsheet.h"
@@ -133,8 +134,11 @@ void frmBuild::Form_Load()
 
 void frmBuild::Form_Unload()
 {
+    // Their marks and lists belong to this chart.
     if (m_checkPhoto)
         m_checkPhoto->unloadForm();
+    if (m_shopping)
+        m_shopping->unloadForm();
 }
 
 QWidget *frmBuild::firstFocus() const
@@ -258,6 +262,14 @@ void frmBuild::cmdPrintBlocks_Click()
 {
     if (const QString path = besidePicture(BlocksDocumentName); !path.isEmpty())
         printBlocksOfChart(m_dialogs, m_printer, m_session->chart(), blocksToPrint(), path);
+}
+
+void frmBuild::cmdShopping_Click()
+{
+    if (!m_shopping)
+        m_shopping = std::make_unique<frmShopping>(m_dialogs, m_printer);
+    m_shopping->setChart(m_session->chart(), m_session->picturePath());
+    m_shopping->showForm();
 }
 
 void frmBuild::cmdWorkbook_Click()

@@ -24,6 +24,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class frmCheckPhoto;
+class frmShopping;
 
 class frmBuild : public FormWindow
 {
@@ -53,6 +54,7 @@ private slots:
     void cboBuilders_Changed();
     void cmdPrintOverview_Click();
     void cmdPrintBlocks_Click();
+    void cmdShopping_Click();
     void cmdWorkbook_Click();
     void cmdActualSize_Click();
     void cmdCheckPhoto_Click();
@@ -83,6 +85,7 @@ private:
     std::unique_ptr<chart::BuildSession> m_session;
     QSet<int> m_chosen; // print indexes of the blocks chosen on the map
     std::unique_ptr<frmCheckPhoto> m_checkPhoto;
+    std::unique_ptr<frmShopping> m_shopping;
 
     BlockMapView *picMap = nullptr;
     BlockCellsView *picBlock = nullptr;
@@ -101,6 +104,7 @@ private:
     QComboBox *cboBuilders = nullptr;
     QPushButton *cmdPrintOverview = nullptr;
     QPushButton *cmdPrintBlocks = nullptr;
+    QPushButton *cmdShopping = nullptr;
     QPushButton *cmdWorkbook = nullptr;
     QDoubleSpinBox *spnPieceSize = nullptr;
     QComboBox *cboPaper = nullptr;

@@ -84,6 +84,9 @@ void frmBuild::createControls(QWidget *form)
     cmdPrintBlocks = addButton(form, QStringLiteral("cmdPrintBlocks"),
         QStringLiteral("選んだブロックを印刷…"), {788, 482, 200, 30});
     connect(cmdPrintBlocks, &QPushButton::clicked, this, &frmBuild::cmdPrintBlocks_Click);
+    cmdShopping = addButton(form, QStringLiteral("cmdShopping"), QStringLiteral("買い物リスト…"),
+        {584, 518, 200, 30});
+    connect(cmdShopping, &QPushButton::clicked, this, &frmBuild::cmdShopping_Click);
     cmdWorkbook = addButton(form, QStringLiteral("cmdWorkbook"),
         QStringLiteral("Excel 形式で書き出す…"), {788, 518, 200, 30});
     connect(cmdWorkbook, &QPushButton::clicked, this, &frmBuild::cmdWorkbook_Click);

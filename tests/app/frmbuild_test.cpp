@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -255,4 +256,27 @@ TEST_F(BuildWindowTest, OneBuildersBlocksPrintInPrintOrderEachOnItsPage)
     EXPECT_TRUE(pageHolds(2, QStringLiteral("B 1")));
     EXPECT_EQ(chart::blocksOfBuilder(chart::openChart(picturePath).chart, QStringLiteral("花子")),
         (QList<chart::BlockPlace> {{0, 2}, {1, 0}}));
+}
+
+TEST_F(BuildWindowTest, TheShoppingListOffersWhatIsStillToLay)
+{
+    open();
+    key(Qt::Key_Space, 12); // the strip A
+    button(build, "cmdShopping")->click();
+    QWidget *shopping = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("frmShopping") && widget->isVisible())
+            shopping = widget;
+    }
+    ASSERT_NE(shopping, nullptr);
+    auto *remaining = control<QRadioButton>(*shopping, "optRemaining");
+    ASSERT_TRUE(remaining->isEnabled());
+    remaining->click();
+    const QList<int> left = build.session()->remaining();
+    const auto *list = control<QTableWidget>(*shopping, "grdList");
+    // Colour 1 lies in strip A too: the list holds what is left of it.
+    EXPECT_LT(left[1], chart::openChart(picturePath).chart.color(1).pieces);
+    EXPECT_FALSE(list->findItems(QString::number(left[1]), Qt::MatchExactly).isEmpty());
+    build.close();
+    EXPECT_FALSE(shopping->isVisible());
 }
