@@ -214,9 +214,10 @@ int runList(int argc, char *argv[])
     if (parser.isSet(blocks))
         return printOutput(blockCountList(model));
     QStringList labels = names;
-    for (qsizetype k = 0; k < codes.size(); ++k) {
-        if (!codes[k].isEmpty())
-            labels[k] += (labels[k].isEmpty() ? QString() : QStringLiteral("　")) + codes[k];
+    if (!paletteColors) {
+        labels.clear();
+        for (const chart::ChartColor &color : opened->chart.colors)
+            labels.append(chart::colorLabel(color));
     }
     return printOutput(pieceCountList(model, colorMax, labels));
 }

@@ -84,10 +84,6 @@ PNG ファイルに書き出します。</translation>
         <translation>コマンド。</translation>
     </message>
     <message>
-        <source>A 160x120, 24-bit BMP picture.</source>
-        <translation>160×120、24bit の BMP 画像。</translation>
-    </message>
-    <message>
         <source>Write into &lt;folder&gt;, which must exist (default: the picture&apos;s folder).</source>
         <translation>&lt;folder&gt; に書き出します。そのフォルダーが
 あらかじめ必要です（既定: 画像のフォルダー）。</translation>
@@ -115,41 +111,6 @@ ColorMatrix_C7.pdf として。</translation>
 全ブロックの色の地図と、ブロックごとに必要なピース。</translation>
     </message>
     <message>
-        <source>Writes what the colour and matrix windows write for the picture: the three CSV
-files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages
-(ColorMatrixAll.pdf). The options choose some of them; without one, all are
-written. Existing files of the same names are replaced only once the new file
-is complete.
-
-Exit status:
-  0  done
-  1  usage error, or an output would replace the picture or the palette
-     file (nothing is written)
-  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
-     written), or the matrix prints were refused because the top-left
-     block holds a pixel without a colour number (the other outputs
-     are still written)
-  3  the picture or the palette file is unreadable or broken; nothing is
-     written
-  4  an output could not be written (wins over 2)</source>
-        <translation>「使用色数のカウント」と「色番号表」の画面が書き出すものを、その画像に
-ついて書き出します: 3 つの CSV ファイル、色見本（ColorSample.pdf）、
-色番号表の全 192 ページ（ColorMatrixAll.pdf）。オプションでその一部を
-選べます。どれも指定しなければ、すべて書き出します。同じ名前のファイルが
-あれば、新しいファイルができあがってから置き換えます。
-
-終了ステータス:
-  0  完了
-  1  使い方の誤り。または、書き出すファイルが画像かパレットファイルを
-     置き換えてしまいます（何も書き出しません）
-  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
-     または、左上のブロックに色番号のない画素があるため、色番号表の
-     印刷を拒否しました（ほかのものは書き出します）
-  3  画像またはパレットファイルを読めないか、壊れています。何も
-     書き出しません
-  4  書き出せないものがありました（2 より優先）</translation>
-    </message>
-    <message>
         <source>The chart at the size of the pieces, &lt;mm&gt; millimetres a cell (1 to 50, e.g. 5 or 2.6), tiled over pages with a cover page, as &lt;picture&apos;s base name&gt;-&lt;mm&gt;mm.pdf.</source>
         <translation>ピースの実寸の色番号表。1 マス &lt;mm&gt; ミリ（1 から 50、
 例えば 5 や 2.6）で、表紙に続けて何枚かに分けて印刷し、
@@ -169,6 +130,62 @@ Exit status:
         <translation>図案を表計算のブック &lt;画像の名前&gt;.xlsx にします:
 図案の全体、色、ブロックごとのピース数、ブロックごとの
 シート。どのマスも色で塗り、色番号を入れます。</translation>
+    </message>
+    <message>
+        <source>Writes what is made of the picture into its folder (or the one of --out).
+Without an option naming an output, writes what the colour and matrix windows
+write: the three CSV files, the colour sample sheet (ColorSample.pdf) and all
+192 matrix pages (ColorMatrixAll.pdf). Each of --csv, --sample-sheet,
+--matrix, --block, --overview, --blocks, --xlsx and --actual-size names one
+output; given any of them, only the outputs named are written. The pieces&apos;
+names and codes come from the chart file beside the picture
+(picture.tessamap) when there is one; --palette names the overview&apos;s colours
+instead. Existing files of the same names are replaced only once the new file
+is complete.
+
+Exit status:
+  0  done
+  1  usage error, also a label that is not a block, or an output would
+     replace the picture or the palette file (nothing is written)
+  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
+     written), or the matrix prints were refused because the top-left
+     block holds a pixel without a colour number (the other outputs
+     are still written)
+  3  the picture, the palette file or the chart file is unreadable or
+     broken, or the chart file is of another picture or a newer version;
+     nothing is written
+  4  an output could not be written (wins over 2)</source>
+        <translation>画像から作るものを、画像のフォルダー（--out があればそのフォルダー）に
+書き出します。書き出すものを選ぶオプションがなければ、「使用色数のカウント」と
+「色番号表」の画面が書き出すものを書き出します: 3 つの CSV ファイル、色見本
+（ColorSample.pdf）、色番号表の全 192 ページ（ColorMatrixAll.pdf）。--csv、
+--sample-sheet、--matrix、--block、--overview、--blocks、--xlsx、
+--actual-size は、それぞれ一つを選びます。どれかを指定すると、選んだものだけを
+書き出します。ピースの名前とコードは、画像の横に制作ファイル
+（picture.tessamap）があれば、そこから取ります。--palette を指定すると、
+全体図の色にはその名前を付けます。同じ名前のファイルがあれば、新しいファイルが
+できあがってから置き換えます。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り（ブロックでない名前のときも）。または、書き出すファイルが
+     画像かパレットファイルを置き換えてしまいます（何も書き出しません）
+  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
+     または、左上のブロックに色番号のない画素があるため、色番号表の
+     印刷を拒否しました（ほかのものは書き出します）
+  3  画像、パレットファイルまたは制作ファイルを読めないか、壊れているか、
+     制作ファイルが別の画像のものか新しい版のものです。何も書き出しません
+  4  書き出せないものがありました（2 より優先）</translation>
+    </message>
+    <message>
+        <source>A 160x120, 24-bit BMP picture, or its chart file (.tessamap).</source>
+        <translation>160×120、24bit の BMP 画像、またはその制作ファイル（.tessamap）。</translation>
+    </message>
+    <message>
+        <source>These blocks, e.g. A1,B12 (comma-separated labels), in print order, one page each with a key of the colours the block holds (number, swatch, name, code, pieces), as ColorMatrixBlocks.pdf.</source>
+        <translation>これらのブロック（例: A1,B12。ブロックの名前をコンマで区切る）を、
+印刷の順に 1 ページずつ ColorMatrixBlocks.pdf にします。各ページに、
+そのブロックの色の凡例（番号、色、名前、コード、枚数）を付けます。</translation>
     </message>
     <message>
         <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id (a file of that name in the working folder wins). A wrong palette line stops with status 3.</source>

@@ -43,7 +43,7 @@ TEST(CliHelp, JapaneseUnderAJapaneseLocaleAndEnglishOtherwiseWithTheSameOptions)
         {{"--help"}, {}, "Commands:"},
         {{"export", "--help"},
             {"-o", "--out", "--csv", "--sample-sheet", "--matrix", "--block", "--overview",
-                "--palette", "--xlsx", "--actual-size", "--paper", "--board"},
+                "--blocks", "--palette", "--xlsx", "--actual-size", "--paper", "--board"},
             "wins over 2"},
         {{"list", "-h"},
             {"--json", "--blocks", "--palette", "--shopping", "--spare", "--bag", "--csv"},
