@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "frmphoto.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -48,6 +49,11 @@ public:
         return std::nullopt;
     }
     std::optional<QColor> chooseColor(const QColor &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QList<bool>> chooseOwnedColors(
+        const QString &, const QList<PaletteColor> &, const QList<bool> &) override
     {
         return std::nullopt;
     }
@@ -139,7 +145,7 @@ int main(int argc, char *argv[])
     dither->setChecked(true);
     measure("Colours, dithered", colorChange);
     dither->setChecked(false);
-    QMetaObject::invokeMethod(control("cmdPalette"), "click");
+    window.findChild<QAction *>(QStringLiteral("mnuPaletteFile"))->trigger();
     measure("Colours, own palette", colorChange);
     std::printf("\nPeak memory (VmHWM) with the window open: %.1f MiB\n", peakKiB() / 1024.0);
     window.close();

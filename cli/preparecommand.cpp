@@ -134,6 +134,11 @@ int runPrepare(int argc, char *argv[])
             "colour covers fewer pixels, the one with the fewest is dropped and its pixels take "
             "their nearest remaining colour (with --dither, the picture is dithered again)."),
         QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption without(QStringLiteral("without"),
+        QCoreApplication::translate("prepare",
+            "With --palette and a piece set: leave out the set's colours of these maker's "
+            "codes, those you have not got, e.g. 80-19001,80-19018."),
+        QStringLiteral("codes"));
     const QCommandLineOption dither(QStringLiteral("dither"),
         QCoreApplication::translate("prepare",
             "Mix colours by error diffusion (Floyd-Steinberg). Off by default: scattered "
@@ -166,8 +171,8 @@ int runPrepare(int argc, char *argv[])
         QCoreApplication::translate(
             "prepare", "Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100)."),
         QStringLiteral("n"), QStringLiteral("0"));
-    parser.addOptions({colors, palette, minPieces, dither, fit, background, region, brightness,
-        contrast, saturation});
+    parser.addOptions({colors, palette, without, minPieces, dither, fit, background, region,
+        brightness, contrast, saturation});
     if (const auto code = parseCommandLine(parser, argc, argv, 3))
         return *code;
 
@@ -184,8 +189,9 @@ int runPrepare(int argc, char *argv[])
              ValueOption {prepare::Option::Region, region},
              ValueOption {prepare::Option::Brightness, brightness},
              ValueOption {prepare::Option::Contrast, contrast},
-             ValueOption {prepare::Option::Saturation, saturation}}) {
-        // --region has no default: the whole picture.
+             ValueOption {prepare::Option::Saturation, saturation},
+             ValueOption {prepare::Option::Without, without}}) {
+        // --region and --without have no default: the whole picture, every colour.
         if (!parser.isSet(value.parsed) && value.parsed.defaultValues().isEmpty())
             continue;
         if (!prepare::setOption(value.option, parser.value(value.parsed), options)) {
@@ -195,6 +201,10 @@ int runPrepare(int argc, char *argv[])
     }
     options.dither = parser.isSet(dither);
     options.paletteFile = parser.value(palette);
+    if (!options.leftOut.isEmpty() && options.paletteFile.isEmpty()) {
+        printMessage(QStringLiteral("--without は --palette と一緒に指定してください。"));
+        return ExitUsage;
+    }
 
     const QString input = parser.positionalArguments().at(1);
     const QString output = parser.positionalArguments().at(2);

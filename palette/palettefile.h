@@ -36,6 +36,9 @@ struct PaletteFile
         Duplicate, // at line, the same colour as at firstLine
         NoColor, // nothing but blank lines, comments or GIMP headers; line is the last
         NotFound, // readPalette(): neither a file nor a piece set of that name
+        NotASet, // readPalette(): colours to leave out of a file, which has no codes
+        UnknownCode, // readPalette(): lineText is a code to leave out that the set has not
+        NoneLeft, // readPalette(): every colour of the set left out
     };
 
     Status status = Status::CannotOpen;

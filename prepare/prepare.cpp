@@ -35,7 +35,7 @@ QList<ColorCount> colorCounts(const QImage &picture)
 {
     QList<ColorCount> counts;
     QHash<QRgb, qsizetype> indexOf;
-    for (int y = 0; y < picture.height(); ++y) {
+    for (int y = picture.height() - 1; y >= 0; --y) {
         const uchar *row = picture.constScanLine(y);
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb color = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
@@ -53,11 +53,11 @@ QList<ColorCount> colorCounts(const QImage &picture)
 
 QString colorCountText(int colors, int minPieces, int dropped)
 {
+    // Short enough for the photo window's line beside the mean colour difference.
     QString text = QStringLiteral("色数: %1").arg(colors);
     if (minPieces > 1)
-        text += dropped > 0
-            ? QStringLiteral("（%1 個に満たない %2 色を除きました）").arg(minPieces).arg(dropped)
-            : QStringLiteral("（%1 個に満たない色はありません）").arg(minPieces);
+        text += dropped > 0 ? QStringLiteral("（少ない %1 色を除外）").arg(dropped)
+                            : QStringLiteral("（少ない色はなし）");
     return text;
 }
 
@@ -157,7 +157,7 @@ PrepareResult preparePicture(
     }
     ReductionOptions reduction {options.colors, options.dither, {}, options.minPieces};
     if (!options.paletteFile.isEmpty()) {
-        result.palette = readPalette(options.paletteFile);
+        result.palette = readPalette(options.paletteFile, options.leftOut);
         if (result.palette.status != PaletteFile::Status::Ok) {
             result.status = PrepareResult::Status::PaletteUnusable;
             return result;

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace prepare {
 
@@ -22,6 +23,7 @@ struct PrepareOptions
     int colors = MaxColors; // 1..32
     bool dither = false;
     QString paletteFile; // a file or a piece set's id (see palettesource.h); empty for none
+    QStringList leftOut; // the codes of a set's colours not to use
     int minPieces = 1; // 1..MaxMinPieces; see rarecolors.h
     bool reducedDecode = true; // see loadScaledPicture()
 };
@@ -59,8 +61,9 @@ struct PrepareResult
     double meanDeltaE = 0;
 };
 
-// The colours of a reduced picture, in order of first appearance (rows from
-// the top, left to right), with the number of pixels of each.
+// The colours of a reduced picture with the number of pixels of each, in the
+// order of the colour numbers the windows give them: of first appearance in
+// the BMP's order, rows from the bottom, each left to right.
 struct ColorCount
 {
     QRgb color = 0;
@@ -80,7 +83,8 @@ struct ReducedPicture
 // The colours of a Format_RGB888 picture, counted.
 QList<ColorCount> colorCounts(const QImage &picture);
 
-// "色数: 12", and where rare colours were dropped (minPieces over 1) how many.
+// "色数: 12", and with minPieces over 1 how many rare colours were dropped:
+// "色数: 12（少ない 3 色を除外）".
 QString colorCountText(int colors, int minPieces, int dropped);
 
 // Every step after decoding: the part scaled, adjusted and reduced.

@@ -10,8 +10,9 @@ namespace prepare {
 
 namespace {
 
-constexpr Option valueOptions[] = {Option::Colors, Option::MinPieces, Option::Fit,
-    Option::Background, Option::Region, Option::Brightness, Option::Contrast, Option::Saturation};
+constexpr Option valueOptions[]
+    = {Option::Colors, Option::MinPieces, Option::Fit, Option::Background, Option::Region,
+        Option::Brightness, Option::Contrast, Option::Saturation, Option::Without};
 
 const QString ditherName = QStringLiteral("--dither");
 const QString paletteName = QStringLiteral("--palette");
@@ -111,6 +112,8 @@ QString optionName(Option option)
         return QStringLiteral("--contrast");
     case Option::Saturation:
         return QStringLiteral("--saturation");
+    case Option::Without:
+        return QStringLiteral("--without");
     }
     return {};
 }
@@ -156,6 +159,13 @@ bool setOption(Option option, const QString &value, PrepareOptions &options)
             return true;
         }
         return false;
+    case Option::Without: {
+        const QStringList codes = value.split(QLatin1Char(','));
+        if (codes.contains(QString()))
+            return false;
+        options.leftOut = codes;
+        return true;
+    }
     }
     return false;
 }
@@ -181,6 +191,10 @@ QString optionValueError(Option option, const QString &value)
         return QStringLiteral("コントラストは -100 から 100 で指定してください: ") + value;
     case Option::Saturation:
         return QStringLiteral("彩度は -100 から 100 で指定してください: ") + value;
+    case Option::Without:
+        return QStringLiteral("--without には除く色の品番をコンマで区切って指定してください"
+                              "（例: 80-19001,80-19018）: ")
+            + value;
     }
     return {};
 }
@@ -220,6 +234,8 @@ QStringList optionArguments(const PrepareOptions &options)
         arguments << ditherName;
     if (!options.paletteFile.isEmpty())
         arguments << paletteName << options.paletteFile;
+    if (!options.leftOut.isEmpty())
+        add(Option::Without, options.leftOut.join(QLatin1Char(',')));
     return arguments;
 }
 

@@ -22,6 +22,7 @@ enum class Option {
     Brightness,
     Contrast,
     Saturation,
+    Without,
 };
 
 // "--colors" ...

@@ -1,7 +1,7 @@
 // No colour for a handful of pieces: nobody buys a bag of beads for one. After
 // the colours are chosen, while some colour covers fewer than N pixels (one
-// piece each), the one with the fewest is dropped (of equals, the one met
-// first, rows from the top, left to right) and its pixels take the remaining
+// piece each), the one with the fewest is dropped (of equals, the one of the
+// lower colour number, see ColorCount) and its pixels take the remaining
 // colour nearest by CIEDE2000 to their own colour in the reference; a dithered
 // picture is dithered again over the remaining colours instead. It stops when
 // every colour has N pixels or one colour is left. Pictures are

@@ -447,6 +447,11 @@ CSV 行、UTF-8 または Shift-JIS。または、ID で指定した
 満たないあいだ、いちばん少ない色を除き、その画素を残りの色の
 うち最も近い色にします（--dither では、ディザをかけ直します）。</translation>
     </message>
+    <message>
+        <source>With --palette and a piece set: leave out the set&apos;s colours of these maker&apos;s codes, those you have not got, e.g. 80-19001,80-19018.</source>
+        <translation>--palette にピースのセットを指定したとき: 持っていない
+色を、メーカーの品番で除きます（例: 80-19001,80-19018）。</translation>
+    </message>
 </context>
 <context>
     <name>progress</name>

@@ -52,7 +52,7 @@ TEST(CliHelp, JapaneseUnderAJapaneseLocaleAndEnglishOtherwiseWithTheSameOptions)
             {"--done", "--undone", "--builder", "--no-builder", "--blocks", "--json"},
             "a label that is not a block"},
         {{"prepare", "--help"},
-            {"--colors", "--palette", "--min-pieces", "--dither", "--fit", "--background",
+            {"--colors", "--palette", "--without", "--min-pieces", "--dither", "--fit", "--background",
                 "--region", "--brightness", "--contrast", "--saturation"},
             "does not end in .bmp"},
         {{"palettes", "--help"}, {}, "an id that names no set"},

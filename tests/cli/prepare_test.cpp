@@ -182,6 +182,18 @@ TEST(CliPrepare, APieceSetChoosesAsItsColoursGivenAsAFile)
         EXPECT_TRUE(run.out.contains(QStringLiteral("色%1:　%2　").arg(i + 1).arg(rgb)
             + colors[i].toObject()["name"].toString() + QStringLiteral("　") + codeOf[rgb]));
     }
+
+    // Colours left out must be the set's, and only a set's.
+    const QByteArray picture = fileBytes(bySet);
+    const CliRun unknown = runCli(
+        {"prepare", photo, bySet, "--palette", "perler", "--without", "80-15179,H01"});
+    EXPECT_EQ(unknown.exitCode, 3);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("品番「H01」"))) << unknown.err.toStdString();
+    const CliRun ofFile = runCli({"prepare", photo, bySet, "--palette",
+        folder.filePath("perler.csv"), "--without", "80-15179"});
+    EXPECT_EQ(ofFile.exitCode, 3);
+    EXPECT_EQ(runCli({"prepare", photo, bySet, "--without", "80-15179"}).exitCode, 1);
+    EXPECT_EQ(fileBytes(bySet), picture);
 }
 
 // With and without a palette and dithering: no colour keeps fewer than N
@@ -199,7 +211,7 @@ TEST(CliPrepare, MinPiecesLeavesNoColourOfFewerPieces)
     EXPECT_EQ(fileBytes(one), fileBytes(plain));
 
     static const QRegularExpression report(QStringLiteral(
-        "^色数: (\\d+)（100 個に満たない(?: (\\d+) 色を除きました|色はありません)）\n"));
+        "^色数: (\\d+)（少ない(?: (\\d+) 色を除外|色はなし)）\n"));
     int droppedInAll = 0;
     for (const QStringList &options :
         {QStringList {}, QStringList {"--dither"}, QStringList {"--palette", "artkal-s"},
