@@ -4,14 +4,17 @@
 #include "bitmapmessages.h"
 #include "blockcellsview.h"
 #include "blockmapview.h"
+#include "buildprints.h"
 #include "chartcounts.h"
 #include "checkarea.h"
 #include "dialogs.h"
 #include "failuremessage.h"
 #include "formcontrols.h"
 #include "frmcheckphoto.h"
+#include "frmshopping.h"
 #include "modshared.h"
 #include "outputfile.h"
+#include "overviewsheet.h"
 #include "printsurface.h"
 #include "waitcursor.h"
 #include "workbookwriter.h"
@@ -32,6 +35,7 @@
 
 namespace {
 
+const QString BlocksDocumentName = QStringLiteral("ColorMatrixBlocks.pdf");
 const QString NoBuilder = QStringLiteral("（担当者を選ぶ）");
 
 // 「B 3」, as the matrix window heads a block.
@@ -130,8 +134,11 @@ void frmBuild::Form_Load()
 
 void frmBuild::Form_Unload()
 {
+    // Their marks and lists belong to this chart.
     if (m_checkPhoto)
         m_checkPhoto->unloadForm();
+    if (m_shopping)
+        m_shopping->unloadForm();
 }
 
 QWidget *frmBuild::firstFocus() const
@@ -225,6 +232,15 @@ QList<chart::BlockPlace> frmBuild::chosenBlocks() const
     return places;
 }
 
+QList<chart::BlockPlace> frmBuild::blocksToPrint() const
+{
+    if (!m_chosen.isEmpty())
+        return chosenBlocks();
+    if (const QString builder = shownBuilder(); !builder.isEmpty())
+        return chart::blocksOfBuilder(m_session->chart(), builder);
+    return {m_session->current()};
+}
+
 QString frmBuild::besidePicture(const QString &fileName) const
 {
     const QString path = QFileInfo(m_session->picturePath()).absoluteDir().absoluteFilePath(fileName);
@@ -233,6 +249,27 @@ QString frmBuild::besidePicture(const QString &fileName) const
         return {};
     }
     return path;
+}
+
+void frmBuild::cmdPrintOverview_Click()
+{
+    if (const QString path = besidePicture(QString::fromLatin1(OverviewDocumentName));
+        !path.isEmpty())
+        printOverviewOfChart(m_dialogs, m_printer, m_session->chart(), path);
+}
+
+void frmBuild::cmdPrintBlocks_Click()
+{
+    if (const QString path = besidePicture(BlocksDocumentName); !path.isEmpty())
+        printBlocksOfChart(m_dialogs, m_printer, m_session->chart(), blocksToPrint(), path);
+}
+
+void frmBuild::cmdShopping_Click()
+{
+    if (!m_shopping)
+        m_shopping = std::make_unique<frmShopping>(m_dialogs, m_printer);
+    m_shopping->setChart(m_session->chart(), m_session->picturePath());
+    m_shopping->showForm();
 }
 
 void frmBuild::cmdWorkbook_Click()

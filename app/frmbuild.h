@@ -24,6 +24,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class frmCheckPhoto;
+class frmShopping;
 
 class frmBuild : public FormWindow
 {
@@ -51,6 +52,9 @@ private slots:
     void cmdDone_Click();
     void cmdBuilder_Click();
     void cboBuilders_Changed();
+    void cmdPrintOverview_Click();
+    void cmdPrintBlocks_Click();
+    void cmdShopping_Click();
     void cmdWorkbook_Click();
     void cmdActualSize_Click();
     void cmdCheckPhoto_Click();
@@ -72,6 +76,8 @@ private:
     QString shownBuilder() const;
     // In print order.
     QList<chart::BlockPlace> chosenBlocks() const;
+    // The blocks chosen on the map, else the shown builder's, else the current one.
+    QList<chart::BlockPlace> blocksToPrint() const;
     QString besidePicture(const QString &fileName) const;
 
     Dialogs &m_dialogs;
@@ -79,6 +85,7 @@ private:
     std::unique_ptr<chart::BuildSession> m_session;
     QSet<int> m_chosen; // print indexes of the blocks chosen on the map
     std::unique_ptr<frmCheckPhoto> m_checkPhoto;
+    std::unique_ptr<frmShopping> m_shopping;
 
     BlockMapView *picMap = nullptr;
     BlockCellsView *picBlock = nullptr;
@@ -95,6 +102,9 @@ private:
     QLineEdit *txtBuilder = nullptr;
     QPushButton *cmdBuilder = nullptr;
     QComboBox *cboBuilders = nullptr;
+    QPushButton *cmdPrintOverview = nullptr;
+    QPushButton *cmdPrintBlocks = nullptr;
+    QPushButton *cmdShopping = nullptr;
     QPushButton *cmdWorkbook = nullptr;
     QDoubleSpinBox *spnPieceSize = nullptr;
     QComboBox *cboPaper = nullptr;

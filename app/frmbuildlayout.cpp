@@ -78,6 +78,15 @@ void frmBuild::createControls(QWidget *form)
     cboBuilders = addControl<QComboBox>(form, QStringLiteral("cboBuilders"), {676, 444, 312, 26});
     connect(cboBuilders, &QComboBox::currentIndexChanged, this, &frmBuild::cboBuilders_Changed);
 
+    cmdPrintOverview = addButton(form, QStringLiteral("cmdPrintOverview"),
+        QStringLiteral("全体図を印刷…"), {584, 482, 200, 30});
+    connect(cmdPrintOverview, &QPushButton::clicked, this, &frmBuild::cmdPrintOverview_Click);
+    cmdPrintBlocks = addButton(form, QStringLiteral("cmdPrintBlocks"),
+        QStringLiteral("選んだブロックを印刷…"), {788, 482, 200, 30});
+    connect(cmdPrintBlocks, &QPushButton::clicked, this, &frmBuild::cmdPrintBlocks_Click);
+    cmdShopping = addButton(form, QStringLiteral("cmdShopping"), QStringLiteral("買い物リスト…"),
+        {584, 518, 200, 30});
+    connect(cmdShopping, &QPushButton::clicked, this, &frmBuild::cmdShopping_Click);
     cmdWorkbook = addButton(form, QStringLiteral("cmdWorkbook"),
         QStringLiteral("Excel 形式で書き出す…"), {788, 518, 200, 30});
     connect(cmdWorkbook, &QPushButton::clicked, this, &frmBuild::cmdWorkbook_Click);

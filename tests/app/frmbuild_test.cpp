@@ -5,6 +5,9 @@
 #include "testfiles.h"
 #include "windowfixture.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -224,4 +227,56 @@ TEST(StartRequestTest, BuildAndChartFilesOpenTheBuildWindowOtherFilesTheMainWind
     const StartRequest plain = startRequest({"a.bmp", "b.bmp"});
     EXPECT_TRUE(plain.buildPath.isEmpty());
     EXPECT_EQ(plain.files, (QStringList {"a.bmp", "b.bmp"}));
+}
+
+TEST_F(BuildWindowTest, OneBuildersBlocksPrintInPrintOrderEachOnItsPage)
+{
+    open();
+    // Ctrl+click on the map chooses B1 and A3 for 花子.
+    auto *map = control<QWidget>(build, "picMap");
+    for (const QPoint at : {QPoint(45, 5), QPoint(5, 65)})
+        QTest::mouseClick(map, Qt::LeftButton, Qt::ControlModifier, at);
+    control<QLineEdit>(build, "txtBuilder")->setText(QStringLiteral("花子"));
+    button(build, "cmdBuilder")->click();
+    QTest::mouseClick(map, Qt::LeftButton, Qt::ControlModifier, QPoint(45, 5));
+    QTest::mouseClick(map, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 65)); // none chosen now
+    auto *builders = control<QComboBox>(build, "cboBuilders");
+    builders->setCurrentIndex(builders->findText(QStringLiteral("花子")));
+
+    printer.savesPdf = true;
+    button(build, "cmdPrintBlocks")->click();
+    EXPECT_EQ(printer.endedDocuments, QList<int> {2});
+    EXPECT_EQ(printer.documentPath, folder.filePath(QStringLiteral("ColorMatrixBlocks.pdf")));
+    const auto pageHolds = [&](int page, const QString &text) {
+        const auto texts = printer.textsOnPage(page);
+        return std::any_of(texts.begin(), texts.end(),
+            [&](const RecordingSurface::Text &item) { return item.text.contains(text); });
+    };
+    EXPECT_TRUE(pageHolds(1, QStringLiteral("A 3")));
+    EXPECT_TRUE(pageHolds(2, QStringLiteral("B 1")));
+    EXPECT_EQ(chart::blocksOfBuilder(chart::openChart(picturePath).chart, QStringLiteral("花子")),
+        (QList<chart::BlockPlace> {{0, 2}, {1, 0}}));
+}
+
+TEST_F(BuildWindowTest, TheShoppingListOffersWhatIsStillToLay)
+{
+    open();
+    key(Qt::Key_Space, 12); // the strip A
+    button(build, "cmdShopping")->click();
+    QWidget *shopping = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("frmShopping") && widget->isVisible())
+            shopping = widget;
+    }
+    ASSERT_NE(shopping, nullptr);
+    auto *remaining = control<QRadioButton>(*shopping, "optRemaining");
+    ASSERT_TRUE(remaining->isEnabled());
+    remaining->click();
+    const QList<int> left = build.session()->remaining();
+    const auto *list = control<QTableWidget>(*shopping, "grdList");
+    // Colour 1 lies in strip A too: the list holds what is left of it.
+    EXPECT_LT(left[1], chart::openChart(picturePath).chart.color(1).pieces);
+    EXPECT_FALSE(list->findItems(QString::number(left[1]), Qt::MatchExactly).isEmpty());
+    build.close();
+    EXPECT_FALSE(shopping->isVisible());
 }
