@@ -417,7 +417,7 @@ void frmBuild::showProgress()
                              .arg(done * 100 / chart::BlockTotal));
     const QList<int> &remaining = m_session->remaining();
     const int pieces = std::accumulate(remaining.begin() + 1, remaining.end(), 0);
-    QString text = QStringLiteral("残りのピース: %1 個").arg(countText(pieces));
+    QString text = QStringLiteral("残りのピース: %1 枚").arg(countText(pieces));
     if (m_session->unsaved())
         text += QStringLiteral("（保存できていません。次の変更でもう一度保存します）");
     lblRemaining->setText(text);

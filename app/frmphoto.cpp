@@ -396,7 +396,7 @@ void frmPhoto::cmdSave_Click()
     }
     // The picture is saved whatever becomes of its chart file: say so and go on.
     const chart::SaveResult chartFile = chart::writeChartOfNewPicture(
-        output, chart::colorsOfPalette(m_paletteNames), prepare::optionArguments(options()));
+        output, chart::colorsOfPalette(m_paletteNames, {}), prepare::optionArguments(options()));
     if (chartFile.status != chart::SaveStatus::Saved)
         showFailure(m_dialogs,
             chart::saveFailureText(chartFile)

@@ -123,9 +123,10 @@ int runExport(int argc, char *argv[])
     const QCommandLineOption palette(QStringLiteral("palette"),
         QCoreApplication::translate("export",
             "With --overview, begin its lists with a key of every colour named by the colour of "
-            "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
-            "wrong palette line stops with status 3."),
-        QStringLiteral("file"));
+            "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]) or "
+            "in a built-in piece set given by its id (a file of that name in the working folder "
+            "wins). A wrong palette line stops with status 3."),
+        QStringLiteral("file|set"));
     const QCommandLineOption actualSize(QStringLiteral("actual-size"),
         QCoreApplication::translate("export",
             "The chart at the size of the pieces, <mm> millimetres a cell (1 to 50, e.g. 5 or "

@@ -107,9 +107,10 @@ int runList(int argc, char *argv[])
     const QCommandLineOption palette(QStringLiteral("palette"),
         QCoreApplication::translate("list",
             "Name each colour by the colour of exactly the same RGB value in <file> (a GIMP "
-            "palette or CSV lines R,G,B[,name]); with --json, adds \"name\". A wrong palette "
-            "line stops with status 3."),
-        QStringLiteral("file"));
+            "palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id "
+            "(a file of that name in the working folder wins); with --json, adds \"name\" "
+            "and a set's \"code\". A wrong palette line stops with status 3."),
+        QStringLiteral("file|set"));
     const QCommandLineOption shoppingList(QStringLiteral("shopping"),
         QCoreApplication::translate("list",
             "Print the shopping list instead: per colour number the pieces, the pieces with "
@@ -182,7 +183,10 @@ int runList(int argc, char *argv[])
     QStringList names;
     QStringList codes;
     if (paletteColors) {
-        names = colorNames(model, colorMax, *paletteColors);
+        for (const PaletteColor &color : paletteColorsOfNumbers(model, colorMax, *paletteColors)) {
+            names.append(color.name);
+            codes.append(color.code);
+        }
     } else {
         for (const chart::ChartColor &color : opened->chart.colors) {
             names.append(color.name);

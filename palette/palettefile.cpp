@@ -256,6 +256,10 @@ QString paletteErrorText(const PaletteFile &palette, const QString &path)
         return at + QStringLiteral("%1 行目と同じ色です。").arg(palette.firstLine) + shown;
     case PaletteFile::Status::NoColor:
         return at + QStringLiteral("色の行が1つもありません。");
+    case PaletteFile::Status::NotFound:
+        return QStringLiteral("その名前のパレットファイルもピースのセットもありません: %1\n"
+                              "セットの一覧は tessamap-cli palettes で表示されます。")
+            .arg(path);
     }
     return {};
 }

@@ -2,7 +2,9 @@
 
 #include "labcolor.h"
 #include "outputfile.h"
+#include "palettesource.h"
 #include "quality.h"
+#include "rarecolors.h"
 #include "writefailure.h"
 
 #include <QHash>
@@ -11,6 +13,23 @@
 namespace prepare {
 
 namespace {
+
+// Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
+// header; an indexed image would become a 4- or 8-bit BMP instead. The
+// resolution fields would follow the screen where there is one: fixed at the
+// 100 dpi written without one, every front end writes the same bytes.
+PrepareResult::Status writeBmp(const QImage &picture, OutputFile &file)
+{
+    QImage written = picture;
+    written.setDotsPerMeterX(3937);
+    written.setDotsPerMeterY(3937);
+    QImageWriter writer(&file.device(), "bmp");
+    if (!writer.write(written) || !file.commit())
+        return PrepareResult::Status::WriteFailed;
+    return PrepareResult::Status::Done;
+}
+
+} // namespace
 
 QList<ColorCount> colorCounts(const QImage &picture)
 {
@@ -32,22 +51,15 @@ QList<ColorCount> colorCounts(const QImage &picture)
     return counts;
 }
 
-// Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
-// header; an indexed image would become a 4- or 8-bit BMP instead. The
-// resolution fields would follow the screen where there is one: fixed at the
-// 100 dpi written without one, every front end writes the same bytes.
-PrepareResult::Status writeBmp(const QImage &picture, OutputFile &file)
+QString colorCountText(int colors, int minPieces, int dropped)
 {
-    QImage written = picture;
-    written.setDotsPerMeterX(3937);
-    written.setDotsPerMeterY(3937);
-    QImageWriter writer(&file.device(), "bmp");
-    if (!writer.write(written) || !file.commit())
-        return PrepareResult::Status::WriteFailed;
-    return PrepareResult::Status::Done;
+    QString text = QStringLiteral("色数: %1").arg(colors);
+    if (minPieces > 1)
+        text += dropped > 0
+            ? QStringLiteral("（%1 個に満たない %2 色を除きました）").arg(minPieces).arg(dropped)
+            : QStringLiteral("（%1 個に満たない色はありません）").arg(minPieces);
+    return text;
 }
-
-} // namespace
 
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
     const Adjustments &adjustments, const ReductionOptions &reduction)
@@ -66,6 +78,10 @@ ReducedPicture reduceScaled(
     result.picture = reduceColors(result.reference, reduction, lab);
     if (result.picture.isNull())
         return result;
+    const RareColorsDropped kept = dropRareColors(
+        result.reference, result.picture, reduction.minPieces, reduction.dither, lab);
+    result.picture = kept.picture;
+    result.droppedColors = kept.dropped;
     result.counts = colorCounts(result.picture);
     result.meanDeltaE = reduction.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
                                          : meanDeltaE(result.picture, result.reference, lab);
@@ -139,9 +155,9 @@ PrepareResult preparePicture(
         result.status = PrepareResult::Status::CreateFailed;
         return result;
     }
-    ReductionOptions reduction {options.colors, options.dither, {}};
+    ReductionOptions reduction {options.colors, options.dither, {}, options.minPieces};
     if (!options.paletteFile.isEmpty()) {
-        result.palette = readPaletteFile(options.paletteFile);
+        result.palette = readPalette(options.paletteFile);
         if (result.palette.status != PaletteFile::Status::Ok) {
             result.status = PrepareResult::Status::PaletteUnusable;
             return result;
@@ -183,6 +199,7 @@ PrepareResult preparePicture(
         return result;
     }
     result.colorCount = int(reduced.counts.size());
+    result.droppedColors = reduced.droppedColors;
     result.meanDeltaE = reduced.meanDeltaE;
     result.status = writeBmp(result.picture, file);
     return result;

@@ -21,7 +21,8 @@ struct PrepareOptions
     Adjustments adjustments;
     int colors = MaxColors; // 1..32
     bool dither = false;
-    QString paletteFile; // empty for none
+    QString paletteFile; // a file or a piece set's id (see palettesource.h); empty for none
+    int minPieces = 1; // 1..MaxMinPieces; see rarecolors.h
     bool reducedDecode = true; // see loadScaledPicture()
 };
 
@@ -53,6 +54,7 @@ struct PrepareResult
     QImage reference; // the scaled and adjusted picture before colour reduction
     QImage picture; // the picture written
     int colorCount = 0;
+    int droppedColors = 0; // for covering fewer pixels than minPieces
     // Mean CIEDE2000 of picture against reference; blurred when dithered.
     double meanDeltaE = 0;
 };
@@ -70,9 +72,16 @@ struct ReducedPicture
     QImage reference; // the scaled and adjusted picture
     QImage picture; // null when libimagequant gave no colours
     QList<ColorCount> counts;
+    int droppedColors = 0; // for covering fewer pixels than the reduction's minPieces
     // Mean CIEDE2000 of picture against reference; blurred when dithered.
     double meanDeltaE = 0;
 };
+
+// The colours of a Format_RGB888 picture, counted.
+QList<ColorCount> colorCounts(const QImage &picture);
+
+// "色数: 12", and where rare colours were dropped (minPieces over 1) how many.
+QString colorCountText(int colors, int minPieces, int dropped);
 
 // Every step after decoding: the part scaled, adjusted and reduced.
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,

@@ -111,14 +111,6 @@ ColorMatrix_C7.pdf として。</translation>
 全ブロックの色の地図と、ブロックごとに必要なピース。</translation>
     </message>
     <message>
-        <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]). A wrong palette line stops with status 3.</source>
-        <translation>--overview の一覧の初めに、全色の凡例を付けます。
-各色には、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
-CSV 行）で RGB の値がまったく同じ色の名前を付けます。
-パレットの行が誤っていれば、終了ステータス 3 で
-止まります。</translation>
-    </message>
-    <message>
         <source>The chart at the size of the pieces, &lt;mm&gt; millimetres a cell (1 to 50, e.g. 5 or 2.6), tiled over pages with a cover page, as &lt;picture&apos;s base name&gt;-&lt;mm&gt;mm.pdf.</source>
         <translation>ピースの実寸の色番号表。1 マス &lt;mm&gt; ミリ（1 から 50、
 例えば 5 や 2.6）で、表紙に続けて何枚かに分けて印刷し、
@@ -195,6 +187,16 @@ Exit status:
 印刷の順に 1 ページずつ ColorMatrixBlocks.pdf にします。各ページに、
 そのブロックの色の凡例（番号、色、名前、コード、枚数）を付けます。</translation>
     </message>
+    <message>
+        <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id (a file of that name in the working folder wins). A wrong palette line stops with status 3.</source>
+        <translation>--overview の一覧の初めに、全色の凡例を付けます。
+各色には、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）か、ID で指定した組み込みのピースのセットで、
+RGB の値がまったく同じ色の名前を付けます（作業フォルダーに
+その名前のファイルがあれば、ファイルを使います）。
+パレットの行が誤っていれば、終了ステータス 3 で
+止まります。</translation>
+    </message>
 </context>
 <context>
     <name>list</name>
@@ -216,13 +218,6 @@ Exit status:
 印刷の順に 1 ブロック 1 行で表示します: &quot;H 6  22×19  25×17&quot;
 （色 22 が 19 枚…。0 は色番号のないマスの数）。
 --json と一緒に使うと &quot;blocks&quot; を加えます。</translation>
-    </message>
-    <message>
-        <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]); with --json, adds &quot;name&quot;. A wrong palette line stops with status 3.</source>
-        <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
-CSV 行）で RGB の値がまったく同じ色の名前を付けます。
---json では &quot;name&quot; を加えます。パレットの行が誤って
-いれば、終了ステータス 3 で止まります。</translation>
     </message>
     <message>
         <source>Prints how many pieces of each colour the picture needs, one line per
@@ -271,6 +266,49 @@ number,code,name,red,green,blue,pieces,with_spares,bags。
 画像、その制作ファイル、パレットファイルは指定できません
 （終了ステータス 1）。</translation>
     </message>
+    <message>
+        <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id (a file of that name in the working folder wins); with --json, adds &quot;name&quot; and a set&apos;s &quot;code&quot;. A wrong palette line stops with status 3.</source>
+        <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）か、ID で指定した組み込みのピースのセットで、
+RGB の値がまったく同じ色の名前を付けます（作業フォルダーに
+その名前のファイルがあれば、ファイルを使います）。
+--json では &quot;name&quot; と、セットの &quot;code&quot; を加えます。
+パレットの行が誤っていれば、終了ステータス 3 で止まります。</translation>
+    </message>
+</context>
+<context>
+    <name>palettes</name>
+    <message>
+        <source>Lists the piece sets built into Tessamap, one line each: the id that
+--palette takes, the size of a piece, the number of colours and the name.
+Given an id, lists that set&apos;s colours instead: the maker&apos;s code, R,G,B and
+the name. The colours are measured from photographs and scans of real
+pieces: close to the real ones, not exact (transparent, glitter and
+metallic pieces least).
+
+Exit status:
+  0  done
+  1  usage error, also an id that names no set
+  4  standard output could not be written</source>
+        <translation>Tessamap に組み込まれたピースのセットを 1 セット 1 行で表示します:
+--palette に指定する ID、ピース 1 個の大きさ、色数、名前。ID を指定すると、
+そのセットの色を表示します: メーカーの品番、R,G,B、名前。色は本物の
+ピースの写真やスキャンから測ったもので、実物に近いものの、正確では
+ありません（透明、ラメ、メタリックのピースはとくに）。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り。どのセットの ID でもないときも
+  4  標準出力に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>The set whose colours to list, e.g. perler.</source>
+        <translation>色を表示するセット（例: perler）。</translation>
+    </message>
 </context>
 <context>
     <name>prepare</name>
@@ -310,13 +348,6 @@ stretch: 縦横比を無視する。</translation>
 （既定 FFFFFF、白）。</translation>
     </message>
     <message>
-        <source>Use only colours of &lt;file&gt;, the best &lt;n&gt; of them: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour used with its number and name.</source>
-        <translation>&lt;file&gt; の色だけを使い、その中から最もよい &lt;n&gt; 色を
-選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
-CSV 行、UTF-8 または Shift-JIS。使った色を番号と
-名前付きで表示します。</translation>
-    </message>
-    <message>
         <source>Use only the part of the upright picture at X,Y (its top-left pixel) of W x H pixels; with crop, its middle in 4:3 (default: the whole picture).</source>
         <translation>正しい向きにした画像の、X,Y（左上の画素）から
 幅 W、高さ H 画素の部分だけを使います。crop では
@@ -343,11 +374,13 @@ its content) into a picture Tessamap takes: 160x120 pixels, at most N colours,
 24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
 AVIF by their own rotation and mirror), scaled in linear light and
 reduced with libimagequant; with --palette its colours are taken from the
-colours of your pieces. Prints the number of colours and the mean CIEDE2000
-colour difference from the scaled picture (with --dither, after a blur of
-one pixel, as the mosaic looks from a step back). Beside OUTPUT it writes
-its chart file (OUTPUT.tessamap) with the names of the palette&apos;s colours
-and these settings; an earlier one of another picture is kept as .bak.
+colours of your pieces: a palette file, or a built-in set of real pieces
+(tessamap-cli palettes lists them). Prints the number of colours and the
+mean CIEDE2000 colour difference from the scaled picture (with --dither,
+after a blur of one pixel, as the mosaic looks from a step back). Beside
+OUTPUT it writes its chart file (OUTPUT.tessamap) with the names and codes
+of the palette&apos;s colours and these settings; an earlier one of another
+picture is kept as .bak.
 
 Exit status:
   0  done
@@ -371,10 +404,12 @@ only its chart file or the report could not be written.</source>
 最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
 それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
 libimagequant で減色します。--palette では、手持ちのピースの色から色を
-選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
-（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
-OUTPUT の横に制作ファイル（OUTPUT.tessamap）を書き、パレットの色の名前と
-この設定を記録します。ほかの画像の古い制作ファイルは .bak として残します。
+選びます: パレットファイルか、組み込みの本物のピースのセット
+（tessamap-cli palettes で一覧を表示します）。色数と、縮小した画像との
+平均色差（CIEDE2000）を表示します（--dither では、少し離れて見た
+モザイクのように 1 画素ぼかしてから）。OUTPUT の横に制作ファイル
+（OUTPUT.tessamap）を書き、パレットの色の名前と品番、この設定を記録します。
+ほかの画像の古い制作ファイルは .bak として残します。
 
 終了ステータス:
   0  完了
@@ -394,6 +429,23 @@ OUTPUT の横に制作ファイル（OUTPUT.tessamap）を書き、パレット�
      いて、表示だけが失われています）
 終了ステータスが 0 でなければ何も書き出しません。ただし制作ファイルか
 表示だけを書けなかったときは、画像はできあがっています。</translation>
+    </message>
+    <message>
+        <source>Use only colours of &lt;file&gt;, the best &lt;n&gt; of them: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8 or Shift-JIS; or of a built-in piece set given by its id, e.g. perler (see tessamap-cli palettes; a file of that name in the working folder wins). Then prints each colour used with its number, name and code.</source>
+        <translation>&lt;file&gt; の色だけを使い、その中から最もよい &lt;n&gt; 色を
+選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
+CSV 行、UTF-8 または Shift-JIS。または、ID で指定した
+組み込みのピースのセット（例: perler。tessamap-cli palettes を
+参照。作業フォルダーにその名前のファイルがあれば、ファイルを
+使います）の色だけを使います。使った色を番号、名前、品番
+付きで表示します。</translation>
+    </message>
+    <message>
+        <source>No colour for fewer than &lt;n&gt; pieces, 1 to 200 (default 1: any): while a chosen colour covers fewer pixels, the one with the fewest is dropped and its pixels take their nearest remaining colour (with --dither, the picture is dithered again).</source>
+        <translation>&lt;n&gt; 個に満たないピースの色を使いません。1 から 200
+（既定 1: 制限なし）。選んだ色のうちどれかの画素が &lt;n&gt; 個に
+満たないあいだ、いちばん少ない色を除き、その画素を残りの色の
+うち最も近い色にします（--dither では、ディザをかけ直します）。</translation>
     </message>
 </context>
 <context>
@@ -482,6 +534,7 @@ Commands:
   list PICTURE              print the pieces needed for each colour
   progress PICTURE          mark blocks done, report what is left to lay
   check PICTURE PHOTO       find the wrong pieces in a photo of a laid board
+  palettes [ID]             list the built-in piece sets, or one set&apos;s colours
 
 &apos;tessamap-cli COMMAND --help&apos; describes a command, its options and its
 exit status.</source>
@@ -495,6 +548,7 @@ PDF の印刷物を作ります。どんな写真からでも、そのような�
   list PICTURE              色ごとに必要なピースの数を表示する
   progress PICTURE          できたブロックを記録し、残りのピースを表示する
   check PICTURE PHOTO       並べたボードの写真から、まちがったピースを見つける
+  palettes [ID]             組み込みのピースのセット、または 1 セットの色を表示する
 
 「tessamap-cli コマンド --help」で、そのコマンドの説明、オプション、
 終了ステータスを表示します。</translation>

@@ -135,7 +135,7 @@ TEST_F(BuildWindowTest, ThePiecesLeftAgreeWithACountOfTheCellsOfTheBlocksNotDone
         EXPECT_EQ(cellText(5, number - 1), QLocale(QLocale::Japanese).toString(left[number]));
         EXPECT_EQ(cellText(6, number - 1), QString::number(here[number]));
     }
-    EXPECT_EQ(text(build, "lblRemaining"), "残りのピース: 17,600 個");
+    EXPECT_EQ(text(build, "lblRemaining"), "残りのピース: 17,600 枚");
 }
 
 TEST_F(BuildWindowTest, MarksOfAnotherProgramAreKeptAndShown)
