@@ -14,6 +14,7 @@
 #include "frmshopping.h"
 #include "modshared.h"
 #include "outputfile.h"
+#include "pieceset.h"
 #include "overviewsheet.h"
 #include "printsurface.h"
 #include "waitcursor.h"
@@ -54,6 +55,17 @@ QTableWidgetItem *numberItem(int value)
     auto *item = new QTableWidgetItem(countText(value));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
+}
+
+// The size of the chart's pieces where its colours come from a set, else the
+// common fuse bead's 5 mm.
+double pieceSizeOf(const chart::Chart &chart)
+{
+    for (const chart::ChartColor &color : chart.colors) {
+        if (const PieceSet *set = findPieceSet(color.set))
+            return set->pieceSize;
+    }
+    return 5;
 }
 
 bool hasUnnumberedCell(const chart::Chart &chart)
@@ -126,7 +138,7 @@ void frmBuild::Form_Load()
         return;
     setWindowTitle(QStringLiteral("制作 - %1").arg(QFileInfo(m_session->picturePath()).fileName()));
     picMap->setChart(m_session->chart());
-    spnPieceSize->setValue(5);
+    spnPieceSize->setValue(pieceSizeOf(m_session->chart()));
     spnBoard->setValue(spnBoard->minimum());
     showColors();
     showState();

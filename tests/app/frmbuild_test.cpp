@@ -6,6 +6,7 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -279,4 +280,17 @@ TEST_F(BuildWindowTest, TheShoppingListOffersWhatIsStillToLay)
     EXPECT_FALSE(list->findItems(QString::number(left[1]), Qt::MatchExactly).isEmpty());
     build.close();
     EXPECT_FALSE(shopping->isVisible());
+}
+
+TEST_F(BuildWindowTest, TheActualSizeStartsAtTheSetsPieceSize)
+{
+    open();
+    EXPECT_EQ(control<QDoubleSpinBox>(build, "spnPieceSize")->value(), 5.0);
+    const quint32 first = build.session()->chart().color(1).rgb;
+    ASSERT_EQ(chart::writeChartOfNewPicture(
+                  picturePath, {{first, 0, QStringLiteral("しろ"), QStringLiteral("P01"), "perler-mini"}}, {})
+                  .status,
+        chart::SaveStatus::Saved);
+    ASSERT_TRUE(build.openChart(picturePath));
+    EXPECT_DOUBLE_EQ(control<QDoubleSpinBox>(build, "spnPieceSize")->value(), 2.6);
 }
