@@ -1,4 +1,5 @@
 #include "actualsizepages.h"
+#include "placedtext.h"
 
 #include "blockcounts.h"
 #include "chart.h"
@@ -65,13 +66,6 @@ quint32 washed(quint32 rgb)
 QString paperName(Paper paper)
 {
     return paper == Paper::A3 ? QStringLiteral("A3") : QStringLiteral("A4");
-}
-
-void printAt(PrintSurface &surface, double x, double y, const QString &text)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print({text});
 }
 
 void printCentred(PrintSurface &surface, QPointF centre, const QString &text)

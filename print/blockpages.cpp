@@ -1,4 +1,5 @@
 #include "blockpages.h"
+#include "placedtext.h"
 
 #include "blockcounts.h"
 #include "chart.h"
@@ -45,18 +46,6 @@ constexpr double KeyCodeWidth = 20;
 // Room for "100 枚", a whole block of one colour.
 constexpr double KeyCountWidth = 12;
 constexpr double KeyTextGap = 2;
-
-void printAt(PrintSurface &surface, double x, double y, const QString &text)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print({text});
-}
-
-void printRightAligned(PrintSurface &surface, double right, double y, const QString &text)
-{
-    printAt(surface, right - surface.textWidth(text), y, text);
-}
 
 // text cut with "…" until it fits room in the current font.
 QString fitted(PrintSurface &surface, const QString &text, double room)

@@ -1,4 +1,5 @@
 #include "shoppingpage.h"
+#include "placedtext.h"
 
 #include "elidedtext.h"
 #include "pagesetup.h"
@@ -31,18 +32,6 @@ constexpr qsizetype NameLength = 20;
 constexpr double PiecesRight = 122;
 constexpr double WithSparesRight = 142;
 constexpr double BagsRight = 158;
-
-void printAt(PrintSurface &surface, double x, double y, const QString &text)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print({text});
-}
-
-void printRightAligned(PrintSurface &surface, double right, double y, const QString &text)
-{
-    printAt(surface, right - surface.textWidth(text), y, text);
-}
 
 void rule(PrintSurface &surface, double y)
 {
