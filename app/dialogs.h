@@ -2,7 +2,10 @@
 // in tests. Texts may break lines with CR LF or a lone CR.
 #pragma once
 
+#include "palettefile.h"
+
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -50,6 +53,11 @@ public:
     }
     // The colour dialog starting at initial; nothing on cancel.
     virtual std::optional<QColor> chooseColor(const QColor &initial, const QString &title) = 0;
+    // 「持っている色を選ぶ」 for a piece set (see ownedcolorsdialog.h): its colours,
+    // owned (one a colour) ticked; the ticks, at least one, or nothing on cancel.
+    virtual std::optional<QList<bool>> chooseOwnedColors(
+        const QString &setName, const QList<PaletteColor> &colors, const QList<bool> &owned)
+        = 0;
     // The printer dialog on the process-wide printer; false on cancel.
     virtual bool showPrinter() = 0;
 };

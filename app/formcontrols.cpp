@@ -35,6 +35,12 @@ QColor toQColor(int32_t colorValue)
         colorvalue::red(colorValue), colorvalue::green(colorValue), colorvalue::blue(colorValue));
 }
 
+quint32 fadedColor(quint32 rgb)
+{
+    const auto fade = [](int component) { return component + (255 - component) * 3 / 4; };
+    return qRgb(fade(qRed(rgb)), fade(qGreen(rgb)), fade(qBlue(rgb)));
+}
+
 QString shownText(const QString &text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n?"));

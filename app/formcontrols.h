@@ -34,8 +34,21 @@ QLabel *addPicture(QWidget *form, const QString &name, const QPixmap &picture, c
 QPushButton *addButton(
     QWidget *form, const QString &name, const QString &caption, const QRect &rect);
 
+// Any other control, named and placed likewise.
+template<typename Control>
+Control *addControl(QWidget *form, const QString &name, const QRect &rect)
+{
+    auto *control = new Control(form);
+    control->setObjectName(name);
+    control->setGeometry(rect);
+    return control;
+}
+
 void setSingleBorder(QLabel *label);
 void setBackgroundColor(QWidget *widget, const QColor &color);
 void setTextColor(QWidget *widget, const QColor &color);
+// A colour most of the way to white (the alpha bits kept opaque), for the
+// cells that are not the highlighted colour.
+quint32 fadedColor(quint32 rgb);
 // The system colours "window background" and "window text" of the user's scheme.
 void useWindowColors(QWidget *widget);

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "failuremessage.h"
 #include "formcontrols.h"
+#include "frmbuild.h"
 #include "matrixpages.h"
 #include "modshared.h"
 #include "outputplace.h"
@@ -15,11 +16,12 @@
 #include <QPushButton>
 #include <algorithm>
 
-frmMatrix::frmMatrix(modShared &model, Dialogs &dialogs, PrintSurface &printer)
+frmMatrix::frmMatrix(modShared &model, Dialogs &dialogs, PrintSurface &printer, frmBuild &build)
     : FormWindow(QStringLiteral("色番号表"), twipsSize(8805, 6855))
     , m_model(model)
     , m_dialogs(dialogs)
     , m_printer(printer)
+    , m_build(build)
 {
     setObjectName(QStringLiteral("frmMatrix"));
 }
@@ -157,4 +159,9 @@ void frmMatrix::cmdPrintMatrix_Click()
 void frmMatrix::cmdClose_Click()
 {
     unloadForm();
+}
+
+void frmMatrix::cmdBuild_Click()
+{
+    m_build.openChart(m_model.strAnalysedFileName);
 }

@@ -11,6 +11,7 @@ class Dialogs;
 class PrintSurface;
 class QLabel;
 class QPushButton;
+class frmBuild;
 struct modShared;
 
 class frmMatrix : public FormWindow
@@ -21,7 +22,7 @@ public:
     static constexpr int16_t LastBlockX = 15;
     static constexpr int16_t LastBlockY = 11;
 
-    frmMatrix(modShared &model, Dialogs &dialogs, PrintSurface &printer);
+    frmMatrix(modShared &model, Dialogs &dialogs, PrintSurface &printer, frmBuild &build);
 
     int16_t pb_intX = 0; // block shown, 0..15 from the left
     int16_t pb_intY = 0; // block shown, 0..11 from the top
@@ -41,6 +42,7 @@ private slots:
     void cmdOnePrint_Click();
     void cmdPrintMatrix_Click();
     void cmdClose_Click();
+    void cmdBuild_Click();
 
 private:
     void DispMatrix(const int16_t &intX, const int16_t &intY);
@@ -52,6 +54,7 @@ private:
     modShared &m_model;
     Dialogs &m_dialogs;
     PrintSurface &m_printer;
+    frmBuild &m_build;
 
     std::array<QLabel *, Cells> lblP {};
     QLabel *lblCol = nullptr;
@@ -63,4 +66,5 @@ private:
     QPushButton *cmdOnePrint = nullptr;
     QPushButton *cmdPrintMatrix = nullptr;
     QPushButton *cmdClose = nullptr;
+    QPushButton *cmdBuild = nullptr;
 };

@@ -68,6 +68,12 @@ void frmMatrix::createControls(QWidget *form)
     for (size_t k = 1; k < std::size(focusOrder); ++k)
         setTabOrder(focusOrder[k - 1], focusOrder[k]);
 
+    // Ours, in the free space under the one-page print; last in the tab order.
+    cmdBuild = addButton(form, QStringLiteral("cmdBuild"), QStringLiteral("制作モード…"),
+        twipsRect(6120, 4080, 2175, 495));
+    setTabOrder(cmdOnePrint, cmdBuild);
+
+    connect(cmdBuild, &QPushButton::clicked, this, &frmMatrix::cmdBuild_Click);
     connect(cmdLeft, &QPushButton::clicked, this, &frmMatrix::cmdLeft_Click);
     connect(cmdRight, &QPushButton::clicked, this, &frmMatrix::cmdRight_Click);
     connect(cmdUp, &QPushButton::clicked, this, &frmMatrix::cmdUp_Click);

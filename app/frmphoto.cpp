@@ -5,6 +5,8 @@
 #include "failuremessage.h"
 #include "filename.h"
 #include "outputfile.h"
+#include "ownedcolors.h"
+#include "palettesource.h"
 #include "photocommand.h"
 #include "photoframeview.h"
 #include "piececountsview.h"
@@ -125,6 +127,8 @@ void frmPhoto::Form_Load()
     m_background = qRgb(255, 255, 255);
     showBackground();
     m_paletteFile.clear();
+    m_set = nullptr;
+    m_leftOut.clear();
     m_paletteColors.clear();
     m_paletteNames.clear();
     showPalette();
@@ -164,6 +168,8 @@ prepare::PrepareOptions frmPhoto::options() const
     options.colors = spnColors->value();
     options.dither = chkDither->isChecked();
     options.paletteFile = m_paletteFile;
+    options.leftOut = m_leftOut;
+    options.minPieces = spnMinPieces->value();
     return options;
 }
 
@@ -222,14 +228,43 @@ void frmPhoto::cmdResetAdjustments_Click()
 
 void frmPhoto::showPalette()
 {
-    lblPalette->setText(m_paletteFile.isEmpty() ? QStringLiteral("使わない（色を自由に選びます）")
-                                                : QStringLiteral("%1（%2色）")
-                                                      .arg(QFileInfo(m_paletteFile).fileName())
-                                                      .arg(m_paletteColors.size()));
+    QString shown = QStringLiteral("使わない（色を自由に選びます）");
+    if (m_set && m_leftOut.isEmpty())
+        shown = QStringLiteral("%1（%2色）").arg(m_set->name).arg(m_set->colors.size());
+    else if (m_set)
+        shown = QStringLiteral("%1（%2色中 %3色）")
+                    .arg(m_set->name)
+                    .arg(m_set->colors.size())
+                    .arg(m_paletteColors.size());
+    else if (!m_paletteFile.isEmpty())
+        shown = QStringLiteral("%1（%2色）")
+                    .arg(QFileInfo(m_paletteFile).fileName())
+                    .arg(m_paletteColors.size());
+    lblPalette->setText(shown);
+    lblSetNote->setVisible(m_set != nullptr);
+    cmdOwnedColors->setEnabled(m_set != nullptr);
     cmdNoPalette->setEnabled(!m_paletteFile.isEmpty());
 }
 
-void frmPhoto::cmdPalette_Click()
+void frmPhoto::usePalette(const PaletteFile &palette, const QString &file)
+{
+    m_paletteFile = file;
+    m_paletteColors.clear();
+    for (const PaletteColor &color : palette.colors)
+        m_paletteColors.append(color.rgb);
+    m_paletteNames = palette.colors;
+    showPalette();
+    settingsChanged();
+}
+
+void frmPhoto::mnuPaletteSet_Click(const PieceSet &set)
+{
+    m_set = &set;
+    m_leftOut = leftOutCodes(set);
+    usePalette(pieceSetPalette(set, m_leftOut), set.id);
+}
+
+void frmPhoto::mnuPaletteFile_Click()
 {
     const auto chosen = m_dialogs.getOpenFileName(QFileInfo(m_path).absolutePath(),
         QStringLiteral("パレットファイル(*.gpl *.csv)"), QStringLiteral("*.gpl *.csv"));
@@ -244,22 +279,36 @@ void frmPhoto::cmdPalette_Click()
         showFailure(m_dialogs, paletteErrorText(palette, *chosen));
         return;
     }
-    m_paletteFile = QFileInfo(*chosen).absoluteFilePath();
-    m_paletteColors.clear();
-    for (const PaletteColor &color : palette.colors)
-        m_paletteColors.append(color.rgb);
-    m_paletteNames = palette.colors;
-    showPalette();
-    settingsChanged();
+    m_set = nullptr;
+    m_leftOut.clear();
+    usePalette(palette, QFileInfo(*chosen).absoluteFilePath());
+}
+
+void frmPhoto::cmdOwnedColors_Click()
+{
+    if (!m_set)
+        return;
+    QList<bool> owned;
+    for (const PaletteColor &color : m_set->colors)
+        owned.append(!m_leftOut.contains(color.code));
+    const auto chosen = m_dialogs.chooseOwnedColors(m_set->name, m_set->colors, owned);
+    if (!chosen || !chosen->contains(true))
+        return;
+    QStringList leftOut;
+    for (qsizetype k = 0; k < m_set->colors.size(); ++k) {
+        if (!chosen->value(k, true))
+            leftOut.append(m_set->colors[k].code);
+    }
+    keepLeftOutCodes(*m_set, leftOut);
+    m_leftOut = leftOut;
+    usePalette(pieceSetPalette(*m_set, m_leftOut), m_set->id);
 }
 
 void frmPhoto::cmdNoPalette_Click()
 {
-    m_paletteFile.clear();
-    m_paletteColors.clear();
-    m_paletteNames.clear();
-    showPalette();
-    settingsChanged();
+    m_set = nullptr;
+    m_leftOut.clear();
+    usePalette({}, {});
 }
 
 void frmPhoto::requestResult()
@@ -277,7 +326,7 @@ void frmPhoto::requestResult()
     request.scaled = m_shown.scaled;
     request.geometry = settings.geometry;
     request.adjustments = settings.adjustments;
-    request.reduction = {settings.colors, settings.dither, m_paletteColors};
+    request.reduction = {settings.colors, settings.dither, m_paletteColors, settings.minPieces};
     m_pending = m_runner([request] { return computePhoto(request); });
     if (m_pending.isFinished()) {
         takeResult(m_pending.result());
@@ -314,7 +363,7 @@ void frmPhoto::takeResult(const PhotoResult &result)
     const QImage &picture = result.reduced.picture;
     if (result.decoded.status != prepare::LoadStatus::Ok || picture.isNull()) {
         picResult->clear();
-        pieceCounts->setCounts({});
+        pieceCounts->setCounts({}, {});
         lblStats->setText(failureText(result.decoded.status != prepare::LoadStatus::Ok
                 ? prepare::prepareStatus(result.decoded.status)
                 : result.scaled.isNull() ? prepare::PrepareResult::Status::ConversionFailed
@@ -325,10 +374,10 @@ void frmPhoto::takeResult(const PhotoResult &result)
     // Each pixel a sharp 2 x 2 block: one piece each.
     picResult->setPixmap(QPixmap::fromImage(
         picture.scaled(ShownSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    lblStats->setText(QStringLiteral("色数: %1　平均色差: %2")
-                          .arg(result.reduced.counts.size())
-                          .arg(QString::number(result.reduced.meanDeltaE, 'f', 2)));
-    pieceCounts->setCounts(result.reduced.counts);
+    lblStats->setText(prepare::colorCountText(int(result.reduced.counts.size()),
+                          spnMinPieces->value(), result.reduced.droppedColors)
+        + QStringLiteral("　平均色差: %1").arg(QString::number(result.reduced.meanDeltaE, 'f', 2)));
+    pieceCounts->setCounts(result.reduced.counts, m_paletteNames);
 }
 
 void frmPhoto::busyTimer_Timeout()
@@ -356,7 +405,7 @@ QString frmPhoto::proposedOutput() const
 bool frmPhoto::refuseOutput(const QString &path)
 {
     const prepare::PrepareResult::Status refusal
-        = prepare::outputRefusal(m_path, path, m_paletteFile);
+        = prepare::outputRefusal(m_path, path, m_set ? QString() : m_paletteFile);
     if (refusal == prepare::PrepareResult::Status::Done)
         return false;
     showFailure(m_dialogs, failureText(refusal, m_path, path));
@@ -395,8 +444,9 @@ void frmPhoto::cmdSave_Click()
         return;
     }
     // The picture is saved whatever becomes of its chart file: say so and go on.
-    const chart::SaveResult chartFile = chart::writeChartOfNewPicture(
-        output, chart::colorsOfPalette(m_paletteNames), prepare::optionArguments(options()));
+    const chart::SaveResult chartFile = chart::writeChartOfNewPicture(output,
+        chart::colorsOfPalette(m_paletteNames, m_set ? m_set->id : QString()),
+        prepare::optionArguments(options()));
     if (chartFile.status != chart::SaveStatus::Saved)
         showFailure(m_dialogs,
             chart::saveFailureText(chartFile)

@@ -2,12 +2,15 @@
 // from it, with the settings of tessamap-cli prepare applied at once, and the
 // way to save that picture and take it into the main window. The work runs
 // off the user-interface thread; a newer request supersedes an older one,
-// whose result is never shown.
+// whose result is never shown. The pieces' colours come from a palette file or
+// a built-in piece set, less the set's colours the user has not got (kept
+// between runs, see ownedcolors.h).
 #pragma once
 
 #include "formwindow.h"
 #include "palettefile.h"
 #include "photowork.h"
+#include "pieceset.h"
 
 #include <QThreadPool>
 #include <QTimer>
@@ -22,6 +25,7 @@ class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -57,7 +61,9 @@ private slots:
     void optFit_Toggled(QAbstractButton *option, bool checked);
     void cmdBackground_Click();
     void cmdResetAdjustments_Click();
-    void cmdPalette_Click();
+    void mnuPaletteSet_Click(const PieceSet &set);
+    void mnuPaletteFile_Click();
+    void cmdOwnedColors_Click();
     void cmdNoPalette_Click();
     void cmdSave_Click();
     void cmdClose_Click();
@@ -67,6 +73,8 @@ private:
     void showPhoto();
     void showBackground();
     void showPalette();
+    // Takes a palette that is usable: file the path or the set's id.
+    void usePalette(const PaletteFile &palette, const QString &file);
     void requestResult();
     void takeResult(const PhotoResult &result);
     // The result of the settings as they are, waited for if need be.
@@ -84,9 +92,11 @@ private:
     QList<prepare::DecodedPicture> m_decoded;
     QImage m_preview;
     QRgb m_background = qRgb(255, 255, 255);
-    QString m_paletteFile;
+    QString m_paletteFile; // the file's absolute path or the set's id; empty for none
+    const PieceSet *m_set = nullptr; // the set chosen, else none
+    QStringList m_leftOut; // the codes of the set's colours the user has not got
     QList<QRgb> m_paletteColors;
-    QList<PaletteColor> m_paletteNames; // for the chart file of the saved picture
+    QList<PaletteColor> m_paletteNames; // for the swatches and the saved picture's chart file
 
     std::shared_ptr<std::atomic<int>> m_newest = std::make_shared<std::atomic<int>>(0);
     int m_shownGeneration = 0;
@@ -105,6 +115,7 @@ private:
     QRadioButton *optStretch = nullptr;
     QSlider *sldZoom = nullptr;
     QSpinBox *spnColors = nullptr;
+    QSpinBox *spnMinPieces = nullptr;
     QCheckBox *chkDither = nullptr;
     QPushButton *cmdBackground = nullptr;
     QSlider *sldBrightness = nullptr;
@@ -112,7 +123,10 @@ private:
     QSlider *sldSaturation = nullptr;
     QPushButton *cmdResetAdjustments = nullptr;
     QPushButton *cmdPalette = nullptr;
+    QMenu *mnuPalette = nullptr;
     QLabel *lblPalette = nullptr;
+    QPushButton *cmdOwnedColors = nullptr;
+    QLabel *lblSetNote = nullptr;
     QPushButton *cmdNoPalette = nullptr;
     QLineEdit *txtCommand = nullptr;
     QPushButton *cmdSave = nullptr;

@@ -1,6 +1,8 @@
 // The photo window's controls as they are before its load handler runs.
 #include "formcontrols.h"
 #include "frmphoto.h"
+#include "ownedcolorsdialog.h"
+#include "rarecolors.h"
 #include "photoframeview.h"
 #include "piececountsview.h"
 
@@ -8,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -15,15 +18,6 @@
 #include <QSpinBox>
 
 namespace {
-
-template<typename Control>
-Control *addControl(QWidget *form, const QString &name, const QRect &rect)
-{
-    auto *control = new Control(form);
-    control->setObjectName(name);
-    control->setGeometry(rect);
-    return control;
-}
 
 QSlider *addSlider(QWidget *form, const QString &name, int minimum, int maximum, const QRect &rect)
 {
@@ -84,6 +78,11 @@ void frmPhoto::createControls(QWidget *form)
         QStringLiteral("ディザ（色を混ぜる）"), {158, 337, 174, 22});
     cmdBackground = addButton(
         form, QStringLiteral("cmdBackground"), QStringLiteral("背景色…"), {12, 368, 110, 26});
+    addLabel(form, QStringLiteral("lblMinPieces"), QStringLiteral("1色の最少ピース数"),
+        {132, 373, 118, 16});
+    spnMinPieces = addControl<QSpinBox>(form, QStringLiteral("spnMinPieces"), {252, 369, 80, 24});
+    spnMinPieces->setRange(1, prepare::MaxMinPieces);
+    spnMinPieces->setValue(1);
 
     const QString adjustments[][2] = {
         {QStringLiteral("明るさ"), QStringLiteral("Brightness")},
@@ -103,9 +102,30 @@ void frmPhoto::createControls(QWidget *form)
 
     cmdPalette = addButton(form, QStringLiteral("cmdPalette"), QStringLiteral("手持ちのピース色…"),
         {12, 524, 150, 26});
-    lblPalette = addLabel(form, QStringLiteral("lblPalette"), QString(), {170, 529, 420, 18});
+    mnuPalette = new QMenu(cmdPalette);
+    mnuPalette->setObjectName(QStringLiteral("mnuPalette"));
+    for (const PieceSet &set : pieceSets()) {
+        QAction *action = mnuPalette->addAction(QStringLiteral("%1（%2色、%3 mm）")
+                                                    .arg(set.name)
+                                                    .arg(set.colors.size())
+                                                    .arg(set.pieceSize));
+        action->setObjectName(QStringLiteral("mnuPaletteSet(%1)").arg(set.id));
+        connect(action, &QAction::triggered, this, [this, &set] { mnuPaletteSet_Click(set); });
+    }
+    mnuPalette->addSeparator();
+    QAction *fromFile = mnuPalette->addAction(QStringLiteral("ファイルから…"));
+    fromFile->setObjectName(QStringLiteral("mnuPaletteFile"));
+    connect(fromFile, &QAction::triggered, this, &frmPhoto::mnuPaletteFile_Click);
+    cmdPalette->setMenu(mnuPalette);
+    lblPalette = addLabel(form, QStringLiteral("lblPalette"), QString(), {170, 529, 280, 18});
+    cmdOwnedColors = addButton(form, QStringLiteral("cmdOwnedColors"),
+        QStringLiteral("持っている色を選ぶ…"), {456, 524, 136, 26});
     cmdNoPalette = addButton(
         form, QStringLiteral("cmdNoPalette"), QStringLiteral("使わない"), {598, 524, 70, 26});
+    lblSetNote
+        = addLabel(form, QStringLiteral("lblSetNote"), measuredColorsNote(), {348, 486, 320, 32});
+    lblSetNote->setWordWrap(true);
+    lblSetNote->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
     addLabel(form, QStringLiteral("lblCommand"), QStringLiteral("同じ絵を作るコマンド"),
         {12, 562, 200, 16});
@@ -134,7 +154,8 @@ void frmPhoto::createControls(QWidget *form)
         connect(slider, &QSlider::valueChanged, this, &frmPhoto::settingsChanged);
     connect(cmdBackground, &QPushButton::clicked, this, &frmPhoto::cmdBackground_Click);
     connect(cmdResetAdjustments, &QPushButton::clicked, this, &frmPhoto::cmdResetAdjustments_Click);
-    connect(cmdPalette, &QPushButton::clicked, this, &frmPhoto::cmdPalette_Click);
+    connect(spnMinPieces, &QSpinBox::valueChanged, this, &frmPhoto::settingsChanged);
+    connect(cmdOwnedColors, &QPushButton::clicked, this, &frmPhoto::cmdOwnedColors_Click);
     connect(cmdNoPalette, &QPushButton::clicked, this, &frmPhoto::cmdNoPalette_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmPhoto::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmPhoto::cmdClose_Click);

@@ -1,3 +1,4 @@
+#include "frmbuild.h"
 #include "frmcountcolor.h"
 #include "frmmain.h"
 #include "frmmatrix.h"
@@ -17,13 +18,20 @@ int main(int argc, char *argv[])
     modShared model;
     QtPrintSurface printer;
     QtDialogs dialogs(printer.printer());
-    frmMatrix matrix(model, dialogs, printer);
+    frmBuild build(dialogs, printer);
+    frmMatrix matrix(model, dialogs, printer, build);
     frmCountColor countColor(model, dialogs, printer, matrix);
     frmPhoto photo(dialogs);
     frmMain mainWindow(model, dialogs, countColor, photo);
-    mainWindow.showForm();
-    // tessamap [FILE]: the file opens as if chosen in the main window.
-    if (const QStringList files = application.arguments().mid(1); !files.isEmpty())
-        mainWindow.openGivenFiles(files);
+    const StartRequest start = startRequest(application.arguments().mid(1));
+    if (start.buildPath.isEmpty()) {
+        mainWindow.showForm();
+        // tessamap [FILE]: the file opens as if chosen in the main window.
+        if (!start.files.isEmpty())
+            mainWindow.openGivenFiles(start.files);
+    } else if (!build.openChart(start.buildPath)) {
+        // Nothing to build: the main window, so that the program does not end unseen.
+        mainWindow.showForm();
+    }
     return application.exec();
 }

@@ -27,9 +27,12 @@ QString outputPath(const modShared &model, const QString &fileName)
 
 void reportSavedPdf(Dialogs &dialogs, const PrintSurface &surface)
 {
-    const QString path = surface.savedPdfPath();
-    if (path.isEmpty())
-        return;
+    if (const QString path = surface.savedPdfPath(); !path.isEmpty())
+        reportSaved(dialogs, path);
+}
+
+void reportSaved(Dialogs &dialogs, const QString &path)
+{
     dialogs.messageBox(QStringLiteral("「%1」に保存しました。\r\n").arg(QFileInfo(path).fileName())
             + QDir::toNativeSeparators(path),
         QStringLiteral("完了"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);

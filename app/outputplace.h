@@ -21,3 +21,5 @@ QString outputPath(const modShared &model, const QString &fileName);
 // Tells the user where the document just printed went, when it became a PDF
 // for want of a printer.
 void reportSavedPdf(Dialogs &dialogs, const PrintSurface &surface);
+// Tells the user the file saved at path: its name, the full path below.
+void reportSaved(Dialogs &dialogs, const QString &path);

@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "formcontrols.h"
+#include "ownedcolorsdialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -133,6 +134,15 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor &initial, const QStrin
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+std::optional<QList<bool>> QtDialogs::chooseOwnedColors(
+    const QString &setName, const QList<PaletteColor> &colors, const QList<bool> &owned)
+{
+    OwnedColorsDialog dialog(setName, colors, owned, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.owned();
 }
 
 bool QtDialogs::showPrinter()

@@ -24,6 +24,8 @@ public:
     std::optional<QString> chooseSaveFileByRule(const QString &proposedPath, const QString &filter,
         const QString &defaultSuffix, const NameRule &nameRule) override;
     std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
+    std::optional<QList<bool>> chooseOwnedColors(const QString &setName,
+        const QList<PaletteColor> &colors, const QList<bool> &owned) override;
     bool showPrinter() override;
 
 private:

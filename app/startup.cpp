@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "chartfile.h"
 #include "fontface.h"
 
 #include <QApplication>
@@ -14,4 +15,16 @@ void setUpApplication(QApplication &application)
     if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+StartRequest startRequest(const QStringList &arguments)
+{
+    StartRequest request;
+    if (arguments.size() == 2 && arguments.first() == QLatin1String("--build"))
+        request.buildPath = arguments.at(1);
+    else if (arguments.size() == 1 && chart::isChartFilePath(arguments.first()))
+        request.buildPath = arguments.first();
+    else
+        request.files = arguments;
+    return request;
 }

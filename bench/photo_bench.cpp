@@ -8,6 +8,7 @@
 #include "picturesource.h"
 #include "scaledpicture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -54,6 +55,11 @@ public:
         return std::nullopt;
     }
     std::optional<QColor> chooseColor(const QColor &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QList<bool>> chooseOwnedColors(
+        const QString &, const QList<PaletteColor> &, const QList<bool> &) override
     {
         return std::nullopt;
     }
@@ -174,7 +180,7 @@ int main(int argc, char *argv[])
     dither->setChecked(true);
     measure("Colours, dithered", colorChange);
     dither->setChecked(false);
-    QMetaObject::invokeMethod(control("cmdPalette"), "click");
+    window->findChild<QAction *>(QStringLiteral("mnuPaletteFile"))->trigger();
     measure("Colours, own palette", colorChange);
     // Before the decodes as the decoder gives them, which take more for a HEIC.
     const long windowKiB = statusKiB("VmHWM:");

@@ -38,6 +38,7 @@ struct Chart
     std::bitset<BlockTotal> done; // by print index
     QMap<int, QString> builders; // print index to the builder's name; no entry for none
     QStringList settings; // the prepare options the picture was made with, as arguments
+    QString picturePath; // the analysed picture, as print headings name it; empty for none
 
     int colorCount() const { return int(colors.size()); }
     const ChartColor &color(int number) const { return colors.at(number - 1); }
@@ -47,10 +48,19 @@ struct Chart
 };
 
 // The chart of an analysis: cells, RGB values and counts of colour numbers
-// 1..colorMax, nothing done, no names, builders or settings.
+// 1..colorMax and the analysed picture's path; nothing done, no names,
+// builders or settings.
 Chart chartFromAnalysis(const modShared &model, int colorMax);
+// The analysis of a chart, as the colour window keeps it: the inverse of
+// chartFromAnalysis. A chart of more than 32 colours throws IndexError.
+modShared analysisOfChart(const Chart &chart);
 
-// 0xRRGGBB of a colour value R + 256 G + 65536 B as the model keeps it.
+// 0xRRGGBB of a colour value R + 256 G + 65536 B as the model keeps it, and back.
 quint32 rgbOfColorValue(int32_t value);
+int32_t colorValueOfRgb(quint32 rgb);
+
+// How lists name a colour: its name and its code after a full-width space, either
+// alone, or empty when neither is known.
+QString colorLabel(const ChartColor &color);
 
 } // namespace chart

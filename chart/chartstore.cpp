@@ -237,11 +237,11 @@ void nameColors(Chart &chart, const QList<ChartColor> &named)
     }
 }
 
-QList<ChartColor> colorsOfPalette(const QList<PaletteColor> &colors)
+QList<ChartColor> colorsOfPalette(const QList<PaletteColor> &colors, const QString &set)
 {
     QList<ChartColor> named;
     for (const PaletteColor &color : colors)
-        named.append({color.rgb & 0xffffff, 0, color.name, {}, {}});
+        named.append({color.rgb & 0xffffff, 0, color.name, color.code, set});
     return named;
 }
 

@@ -96,8 +96,9 @@ private:
 // bits): name, code and set. Colours without one keep theirs.
 void nameColors(Chart &chart, const QList<ChartColor> &named);
 
-// The names of a palette file's colours, for nameColors().
-QList<ChartColor> colorsOfPalette(const QList<PaletteColor> &colors);
+// The names and codes of a palette's colours, for nameColors(); set is the
+// piece set's id, empty for a palette file.
+QList<ChartColor> colorsOfPalette(const QList<PaletteColor> &colors, const QString &set);
 
 // Writes the chart file of a picture just made: names and settings from
 // chart; the build state of an earlier chart file of the same picture is kept,

@@ -1,4 +1,5 @@
 #include "chart.h"
+#include "chartoption.h"
 #include "checkoverlay.h"
 #include "checktext.h"
 #include "commandline.h"
@@ -182,11 +183,13 @@ int runCheck(int argc, char *argv[])
         }
     }
 
+    // The chart file beside the picture names the pieces in the report.
     modShared model;
-    int colorMax = 0;
-    if (const int code = analysePicture(picture, model, colorMax); code != ExitDone)
-        return code;
-    const chart::Chart chart = chart::chartFromAnalysis(model, colorMax);
+    int exitCode = ExitDone;
+    const auto opened = openChartOption(picture, model, exitCode);
+    if (!opened)
+        return exitCode;
+    const chart::Chart &chart = opened->chart;
     const check::LoadedPhoto photo = check::loadPhoto(photoPath);
     const check::CheckResult result = check::checkPhoto(chart, checked, photo, givenCorners);
     if (result.status != check::CheckResult::Status::Checked) {

@@ -98,7 +98,7 @@ std::unique_ptr<QCoreApplication> createCommandApplication()
 }
 
 std::optional<int> parseCommandLine(
-    QCommandLineParser &parser, int argc, char *argv[], int positionalCount)
+    QCommandLineParser &parser, int argc, char *argv[], int positionalCount, int optionalCount)
 {
     // Qt's own help option has no translation of its text.
     const QCommandLineOption help(
@@ -125,7 +125,8 @@ std::optional<int> parseCommandLine(
         return printOutput(parser.helpText());
     if (parser.isSet(version))
         return printOutput(versionText());
-    if (parser.positionalArguments().size() != positionalCount)
+    if (const qsizetype given = parser.positionalArguments().size();
+        given < positionalCount || given > positionalCount + optionalCount)
         return usageError(QStringLiteral("引数の数が正しくありません。"));
     return std::nullopt;
 }

@@ -43,7 +43,8 @@ std::unique_ptr<QCoreApplication> createCommandApplication();
 // the first positional argument). Returns an exit code when the run ends here:
 // after --help or --version, or on a usage error, which it reports: also an
 // argument that is not UTF-8 (Qt would turn it into another file name) and an
-// option given an empty value. The command's application object must exist
-// already.
+// option given an empty value, and fewer positional arguments than
+// positionalCount or more than optionalCount past it. The command's
+// application object must exist already.
 std::optional<int> parseCommandLine(
-    QCommandLineParser &parser, int argc, char *argv[], int positionalCount);
+    QCommandLineParser &parser, int argc, char *argv[], int positionalCount, int optionalCount = 0);

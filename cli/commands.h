@@ -6,5 +6,6 @@
 int runExport(int argc, char *argv[]);
 int runList(int argc, char *argv[]);
 int runProgress(int argc, char *argv[]);
+int runPalettes(int argc, char *argv[]);
 int runPrepare(int argc, char *argv[]);
 int runCheck(int argc, char *argv[]);

@@ -1,5 +1,6 @@
 #include "actualsizeplan.h"
-#include "chart.h"
+#include "blockplace.h"
+#include "chartoption.h"
 #include "colornames.h"
 #include "commandline.h"
 #include "commands.h"
@@ -8,7 +9,6 @@
 #include "outputfile.h"
 #include "pagesmodule.h"
 #include "paletteoption.h"
-#include "pictureanalysis.h"
 #include "workbookwriter.h"
 #include "writefailure.h"
 
@@ -67,27 +67,34 @@ int runExport(int argc, char *argv[])
     auto application = createCommandApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("export",
-        "Writes what the colour and matrix windows write for the picture: the three CSV\n"
-        "files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages\n"
-        "(ColorMatrixAll.pdf). The options choose some of them; without one, all are\n"
-        "written. Existing files of the same names are replaced only once the new file\n"
+        "Writes what is made of the picture into its folder (or the one of --out).\n"
+        "Without an option naming an output, writes what the colour and matrix windows\n"
+        "write: the three CSV files, the colour sample sheet (ColorSample.pdf) and all\n"
+        "192 matrix pages (ColorMatrixAll.pdf). Each of --csv, --sample-sheet,\n"
+        "--matrix, --block, --overview, --blocks, --xlsx and --actual-size names one\n"
+        "output; given any of them, only the outputs named are written. The pieces'\n"
+        "names and codes come from the chart file beside the picture\n"
+        "(picture.tessamap) when there is one; --palette names the overview's colours\n"
+        "instead. Existing files of the same names are replaced only once the new file\n"
         "is complete.\n"
         "\n"
         "Exit status:\n"
         "  0  done\n"
-        "  1  usage error, or an output would replace the picture or the palette\n"
-        "     file (nothing is written)\n"
+        "  1  usage error, also a label that is not a block, or an output would\n"
+        "     replace the picture or the palette file (nothing is written)\n"
         "  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is\n"
         "     written), or the matrix prints were refused because the top-left\n"
         "     block holds a pixel without a colour number (the other outputs\n"
         "     are still written)\n"
-        "  3  the picture or the palette file is unreadable or broken; nothing is\n"
-        "     written\n"
+        "  3  the picture, the palette file or the chart file is unreadable or\n"
+        "     broken, or the chart file is of another picture or a newer version;\n"
+        "     nothing is written\n"
         "  4  an output could not be written (wins over 2)"));
     parser.addPositionalArgument(
         QStringLiteral("export"), QCoreApplication::translate("export", "The command."));
     parser.addPositionalArgument(QStringLiteral("picture"),
-        QCoreApplication::translate("export", "A 160x120, 24-bit BMP picture."));
+        QCoreApplication::translate(
+            "export", "A 160x120, 24-bit BMP picture, or its chart file (.tessamap)."));
     const QCommandLineOption out(QStringList {QStringLiteral("o"), QStringLiteral("out")},
         QCoreApplication::translate(
             "export", "Write into <folder>, which must exist (default: the picture's folder)."),
@@ -107,12 +114,19 @@ int runExport(int argc, char *argv[])
         QCoreApplication::translate("export",
             "The overview for laying the picture as a group, ColorMatrixOverview.pdf: a colour "
             "map of all blocks, then the pieces each block needs."));
+    const QCommandLineOption blocks(QStringLiteral("blocks"),
+        QCoreApplication::translate("export",
+            "These blocks, e.g. A1,B12 (comma-separated labels), in print order, one page each "
+            "with a key of the colours the block holds (number, swatch, name, code, pieces), as "
+            "ColorMatrixBlocks.pdf."),
+        QStringLiteral("labels"));
     const QCommandLineOption palette(QStringLiteral("palette"),
         QCoreApplication::translate("export",
             "With --overview, begin its lists with a key of every colour named by the colour of "
-            "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]). A "
-            "wrong palette line stops with status 3."),
-        QStringLiteral("file"));
+            "exactly the same RGB value in <file> (a GIMP palette or CSV lines R,G,B[,name]) or "
+            "in a built-in piece set given by its id (a file of that name in the working folder "
+            "wins). A wrong palette line stops with status 3."),
+        QStringLiteral("file|set"));
     const QCommandLineOption actualSize(QStringLiteral("actual-size"),
         QCoreApplication::translate("export",
             "The chart at the size of the pieces, <mm> millimetres a cell (1 to 50, e.g. 5 or "
@@ -129,8 +143,8 @@ int runExport(int argc, char *argv[])
         QCoreApplication::translate("export",
             "The chart as a spreadsheet workbook, <picture's name>.xlsx: the whole chart, the "
             "colours, the pieces per block and one sheet per block, coloured and numbered."));
-    parser.addOptions(
-        {out, csv, sampleSheet, matrix, block, overview, palette, xlsx, actualSize, paper, board});
+    parser.addOptions({out, csv, sampleSheet, matrix, block, overview, blocks, palette, xlsx,
+        actualSize, paper, board});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
 
@@ -176,16 +190,27 @@ int runExport(int argc, char *argv[])
             return ExitUsage;
         }
     }
+    QList<chart::BlockPlace> blockPages;
+    if (parser.isSet(blocks)) {
+        const chart::BlockLabelList list = chart::parseBlockLabels(parser.value(blocks));
+        if (!list.badLabel.isEmpty()) {
+            printMessage(QStringLiteral("ブロックは A1 から P12 の形で、コンマで区切って指定して"
+                                        "ください: ")
+                + list.badLabel);
+            return ExitUsage;
+        }
+        blockPages = list.places;
+    }
     const bool printsOverview = parser.isSet(overview);
     const bool writesWorkbook = parser.isSet(xlsx);
     const bool all = !parser.isSet(csv) && !parser.isSet(sampleSheet) && !parser.isSet(matrix)
-        && !onePage && !printsOverview && !writesWorkbook && !pieceSize;
+        && !onePage && !printsOverview && blockPages.isEmpty() && !writesWorkbook && !pieceSize;
     const bool writesCsv = all || parser.isSet(csv);
     const bool printsSample = all || parser.isSet(sampleSheet);
     const bool printsMatrix = all || parser.isSet(matrix);
 
-    const bool drawsPages
-        = printsSample || printsMatrix || onePage || printsOverview || pieceSize.has_value();
+    const bool drawsPages = printsSample || printsMatrix || onePage || printsOverview
+        || !blockPages.isEmpty() || pieceSize.has_value();
     if (drawsPages) {
         application.reset();
         application = createGuiApplication(argc, argv);
@@ -198,11 +223,14 @@ int runExport(int argc, char *argv[])
         if (!paletteColors)
             return ExitBroken;
     }
-    const QString picture = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
     modShared model;
-    int colorMax = 0;
-    if (const int code = analysePicture(picture, model, colorMax); code != ExitDone)
-        return code;
+    int exitCode = ExitDone;
+    const auto opened = openChartOption(parser.positionalArguments().at(1), model, exitCode);
+    if (!opened)
+        return exitCode;
+    const QString &picture = opened->picturePath;
+    const chart::Chart &chart = opened->chart;
+    const int colorMax = chart.colorCount();
     const QDir folder(parser.isSet(out) ? QFileInfo(parser.value(out)).absoluteFilePath()
                                         : QFileInfo(picture).absolutePath());
     if (!checkOutputFolder(folder.path()))
@@ -223,8 +251,8 @@ int runExport(int argc, char *argv[])
         request.blockX = onePage->x;
         request.blockY = onePage->y;
     }
-    const chart::Chart chart = chart::chartFromAnalysis(model, colorMax);
     request.chart = &chart;
+    request.blocks = blockPages;
     request.actualSize = pieceSize.has_value();
     request.pieceSize = pieceSize.value_or(0);
     request.a3 = paperName == QStringLiteral("A3");
@@ -236,6 +264,8 @@ int runExport(int argc, char *argv[])
 
     // Every output is named before the first is written, so that none replaces what was read.
     QStringList inputs {picture};
+    if (opened->fileStatus == chart::ChartFileStatus::Ok)
+        inputs.append(opened->chartPath);
     if (parser.isSet(palette))
         inputs.append(QFileInfo(parser.value(palette)).absoluteFilePath());
     QStringList outputs = writesCsv ? csv::outputPaths(folder) : QStringList();

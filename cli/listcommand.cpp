@@ -7,6 +7,8 @@
 #include "modshared.h"
 #include "paletteoption.h"
 #include "piecelist.h"
+#include "shoppingcsv.h"
+#include "shoppingtext.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -50,6 +52,28 @@ QJsonObject analysisJson(const QString &path, const modShared &model, int colorM
     };
 }
 
+// The chart with the names and codes list shows.
+chart::Chart namedChart(chart::Chart chart, const QStringList &names, const QStringList &codes)
+{
+    for (qsizetype k = 0; k < chart.colors.size(); ++k) {
+        chart.colors[k].name = names.value(k);
+        chart.colors[k].code = codes.value(k);
+    }
+    return chart;
+}
+
+// The CSV file when one is asked for, then the table on standard output.
+int printShoppingList(const shopping::List &list, const QString &csvPath, const QStringList &inputs)
+{
+    if (!csvPath.isEmpty()) {
+        if (const auto failure = shopping::writeCsv(list, csvPath, inputs)) {
+            printMessage(writeFailureText(*failure, csvPath));
+            return *failure == WriteFailure::ReplacesInput ? ExitUsage : ExitWriteFailed;
+        }
+    }
+    return printOutput(shopping::tableText(list));
+}
+
 } // namespace
 
 int runList(int argc, char *argv[])
@@ -66,7 +90,8 @@ int runList(int argc, char *argv[])
         "  1  usage error\n"
         "  2  refused: the picture is not a 24-bit 160x120 BMP\n"
         "  3  the picture, the palette file or the chart file is unreadable or\n"
-        "     broken, or the chart file is of another picture or a newer version"));
+        "     broken, or the chart file is of another picture or a newer version\n"
+        "  4  the CSV file of --csv or standard output could not be written"));
     parser.addPositionalArgument(
         QStringLiteral("list"), QCoreApplication::translate("list", "The command."));
     parser.addPositionalArgument(QStringLiteral("picture"),
@@ -82,12 +107,64 @@ int runList(int argc, char *argv[])
     const QCommandLineOption palette(QStringLiteral("palette"),
         QCoreApplication::translate("list",
             "Name each colour by the colour of exactly the same RGB value in <file> (a GIMP "
-            "palette or CSV lines R,G,B[,name]); with --json, adds \"name\". A wrong palette "
-            "line stops with status 3."),
+            "palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id "
+            "(a file of that name in the working folder wins); with --json, adds \"name\" "
+            "and a set's \"code\". A wrong palette line stops with status 3."),
+        QStringLiteral("file|set"));
+    const QCommandLineOption shoppingList(QStringLiteral("shopping"),
+        QCoreApplication::translate("list",
+            "Print the shopping list instead: per colour number the pieces, the pieces with "
+            "spares and the bags they fill, with the code and name where known, and the "
+            "totals."));
+    const QCommandLineOption spare(QStringLiteral("spare"),
+        QCoreApplication::translate("list",
+            "With --shopping: the spares, 0 to 1000 percent more pieces, rounded up "
+            "(default 10)."),
+        QStringLiteral("percent"));
+    const QCommandLineOption bag(QStringLiteral("bag"),
+        QCoreApplication::translate(
+            "list", "With --shopping: the pieces in a bag, 1 to 100000 (default 1000)."),
+        QStringLiteral("n"));
+    const QCommandLineOption csvFile(QStringLiteral("csv"),
+        QCoreApplication::translate("list",
+            "With --shopping: write the list to <file> as well, a CSV file for spreadsheets "
+            "(UTF-8 with a byte-order mark, CR LF) of the columns "
+            "number,code,name,red,green,blue,pieces,with_spares,bags. It may not be the "
+            "picture, its chart file or the palette file (status 1)."),
         QStringLiteral("file"));
-    parser.addOptions({json, blocks, palette});
+    parser.addOptions({json, blocks, palette, shoppingList, spare, bag, csvFile});
     if (const auto code = parseCommandLine(parser, argc, argv, 2))
         return *code;
+
+    shopping::Options shoppingOptions;
+    if (!parser.isSet(shoppingList)
+        && (parser.isSet(spare) || parser.isSet(bag) || parser.isSet(csvFile))) {
+        printMessage(
+            QStringLiteral("--spare、--bag と --csv は --shopping と一緒に指定してください。"));
+        return ExitUsage;
+    }
+    if (parser.isSet(shoppingList) && (parser.isSet(json) || parser.isSet(blocks))) {
+        printMessage(QStringLiteral("--shopping は --json、--blocks と一緒には指定できません。"));
+        return ExitUsage;
+    }
+    if (parser.isSet(spare)) {
+        const auto percent = shopping::parseSparePercent(parser.value(spare));
+        if (!percent) {
+            printMessage(QStringLiteral("予備は 0 から 1000 までの % で指定してください: ")
+                + parser.value(spare));
+            return ExitUsage;
+        }
+        shoppingOptions.sparePercent = *percent;
+    }
+    if (parser.isSet(bag)) {
+        const auto size = shopping::parseBagSize(parser.value(bag));
+        if (!size) {
+            printMessage(QStringLiteral("1袋の枚数は 1 から 100000 までの整数で指定してください: ")
+                + parser.value(bag));
+            return ExitUsage;
+        }
+        shoppingOptions.bagSize = *size;
+    }
 
     std::optional<QList<PaletteColor>> paletteColors;
     if (parser.isSet(palette)) {
@@ -106,12 +183,26 @@ int runList(int argc, char *argv[])
     QStringList names;
     QStringList codes;
     if (paletteColors) {
-        names = colorNames(model, colorMax, *paletteColors);
+        for (const PaletteColor &color : paletteColorsOfNumbers(model, colorMax, *paletteColors)) {
+            names.append(color.name);
+            codes.append(color.code);
+        }
     } else {
         for (const chart::ChartColor &color : opened->chart.colors) {
             names.append(color.name);
             codes.append(color.code);
         }
+    }
+    if (parser.isSet(shoppingList)) {
+        QStringList inputs {path, opened->chartPath};
+        if (parser.isSet(palette))
+            inputs.append(QFileInfo(parser.value(palette)).absoluteFilePath());
+        const QString csvPath = parser.isSet(csvFile)
+            ? QFileInfo(parser.value(csvFile)).absoluteFilePath()
+            : QString();
+        return printShoppingList(
+            shopping::makeList(namedChart(opened->chart, names, codes), shoppingOptions), csvPath,
+            inputs);
     }
     if (parser.isSet(json)) {
         QJsonObject object = analysisJson(path, model, colorMax, names, codes);
@@ -123,9 +214,10 @@ int runList(int argc, char *argv[])
     if (parser.isSet(blocks))
         return printOutput(blockCountList(model));
     QStringList labels = names;
-    for (qsizetype k = 0; k < codes.size(); ++k) {
-        if (!codes[k].isEmpty())
-            labels[k] += (labels[k].isEmpty() ? QString() : QStringLiteral("　")) + codes[k];
+    if (!paletteColors) {
+        labels.clear();
+        for (const chart::ChartColor &color : opened->chart.colors)
+            labels.append(chart::colorLabel(color));
     }
     return printOutput(pieceCountList(model, colorMax, labels));
 }

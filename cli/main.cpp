@@ -23,6 +23,7 @@ QString overviewHelp()
         "  list PICTURE              print the pieces needed for each colour\n"
         "  progress PICTURE          mark blocks done, report what is left to lay\n"
         "  check PICTURE PHOTO       find the wrong pieces in a photo of a laid board\n"
+        "  palettes [ID]             list the built-in piece sets, or one set's colours\n"
         "\n"
         "'tessamap-cli COMMAND --help' describes a command, its options and its\n"
         "exit status.");
@@ -46,6 +47,8 @@ int main(int argc, char *argv[])
         return runList(argc, argv);
     if (std::strcmp(command, "progress") == 0)
         return runProgress(argc, argv);
+    if (std::strcmp(command, "palettes") == 0)
+        return runPalettes(argc, argv);
     if (std::strcmp(command, "prepare") == 0) {
         const auto prepare = pagesFunction<RunPrepareFunction>("tessamapRunPrepare");
         return prepare ? prepare(argc, argv) : ExitBroken;
@@ -61,14 +64,15 @@ int main(int argc, char *argv[])
     if (isOneOf(command, {"--version", "-v"}))
         return printOutput(versionText());
     if (command[0] == '-') {
-        printMessage(
-            QStringLiteral(
-                "オプションはコマンド（prepare、export、list、progress、check）の後に指定してください: ")
+        printMessage(QStringLiteral("オプションはコマンド（prepare、export、list、progress、check、"
+                                    "palettes）の後に指定してください: ")
             + QString::fromLocal8Bit(command) + QStringLiteral("\n")
             + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
         return ExitUsage;
     }
-    printMessage(QStringLiteral("コマンドを指定してください（prepare、export、list、progress、check）。\n")
+    printMessage(
+        QStringLiteral(
+            "コマンドを指定してください（prepare、export、list、progress、check、palettes）。\n")
         + QStringLiteral("使い方は tessamap-cli --help で表示されます。"));
     return ExitUsage;
 }

@@ -4,6 +4,8 @@
 // and `export --csv` start with Qt Core alone.
 #pragma once
 
+#include "blockplace.h"
+
 #include <QDir>
 #include <QFunctionPointer>
 #include <QString>
@@ -26,13 +28,17 @@ struct PagesRequest
     bool sampleSheet = false;
     bool matrix = false;
     bool overview = false;
-    QStringList colorNames; // for the overview's key; none without a palette file
+    // The overview's key from a palette file; without one, the chart's names.
+    QStringList colorNames;
     bool onePage = false;
     int blockX = 0;
     int blockY = 0;
     bool pathsOnly = false; // nothing printed: the outcome lists the PDFs' paths
+    // The chart with its names, for the overview, the block pages and the
+    // actual-size pages.
+    const chart::Chart *chart = nullptr;
+    QList<chart::BlockPlace> blocks; // the block pages; none for no such document
     // The chart at the size of its pieces, as <base name>-<size>mm.pdf.
-    const chart::Chart *chart = nullptr; // for the actual-size pages
     bool actualSize = false;
     double pieceSize = 5;
     bool a3 = false;

@@ -2,6 +2,7 @@
 // application that drawing text needs, the export's PDF prints, prepare and
 // check.
 #include "actualsizepages.h"
+#include "blockpages.h"
 #include "chart.h"
 #include "commandline.h"
 #include "commands.h"
@@ -83,8 +84,17 @@ extern "C" Q_DECL_EXPORT void tessamapPrintPages(const PagesRequest *request, Pa
     if (request->overview) {
         // Shows unnumbered cells as such, so it is never refused for them.
         outcome->writeFailed |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeColor,
-            folder.filePath(QString::fromLatin1(OverviewDocumentName)),
-            [&] { printOverview(surface, model, request->colorNames); });
+            folder.filePath(QString::fromLatin1(OverviewDocumentName)), [&] {
+                if (request->colorNames.isEmpty())
+                    printOverview(surface, *request->chart);
+                else
+                    printOverview(surface, model, request->colorNames);
+            });
+    }
+    if (!request->blocks.isEmpty()) {
+        outcome->writeFailed |= !printPdf(*request, *outcome, surface, PrintSurface::ColorModeColor,
+            folder.filePath(QString::fromLatin1(BlockPagesDocumentName)),
+            [&] { printBlockPages(surface, *request->chart, request->blocks); });
     }
     if (request->actualSize) {
         actualsize::Options options;

@@ -40,8 +40,8 @@ int exitCode(prepare::PrepareResult::Status status)
 }
 
 // One line per colour number of the picture written, numbered as the windows
-// will number it: "色3:　230,180,150　肌2".
-QString colorNumberList(const QImage &picture, const QList<PaletteColor> &fileColors)
+// will number it: "色3:　230,180,150　肌2", a set's colour with its code after the name.
+QString colorNumberList(const QImage &picture, const QList<PaletteColor> &paletteColors)
 {
     // The pixel bytes of the BMP: blue, green, red, bottom row first.
     QByteArray pixels(qsizetype(picture.width()) * picture.height() * 3, Qt::Uninitialized);
@@ -56,7 +56,7 @@ QString colorNumberList(const QImage &picture, const QList<PaletteColor> &fileCo
     }
     modShared model;
     const int colorMax = numberColors(pixels, model);
-    const QStringList names = colorNames(model, colorMax, fileColors);
+    const QList<PaletteColor> named = paletteColorsOfNumbers(model, colorMax, paletteColors);
     QString text;
     for (int n = 1; n <= colorMax; ++n) {
         const int32_t value = model.lngColorRGB(n);
@@ -65,8 +65,10 @@ QString colorNumberList(const QImage &picture, const QList<PaletteColor> &fileCo
                     .arg(colorvalue::red(value))
                     .arg(colorvalue::green(value))
                     .arg(colorvalue::blue(value));
-        if (!names[n - 1].isEmpty())
-            text += QStringLiteral("　") + names[n - 1];
+        for (const QString &label : {named[n - 1].name, named[n - 1].code}) {
+            if (!label.isEmpty())
+                text += QStringLiteral("　") + label;
+        }
     }
     return text;
 }
@@ -83,11 +85,13 @@ int runPrepare(int argc, char *argv[])
         "24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and\n"
         "AVIF by their own rotation and mirror), scaled in linear light and\n"
         "reduced with libimagequant; with --palette its colours are taken from the\n"
-        "colours of your pieces. Prints the number of colours and the mean CIEDE2000\n"
-        "colour difference from the scaled picture (with --dither, after a blur of\n"
-        "one pixel, as the mosaic looks from a step back). Beside OUTPUT it writes\n"
-        "its chart file (OUTPUT.tessamap) with the names of the palette's colours\n"
-        "and these settings; an earlier one of another picture is kept as .bak.\n"
+        "colours of your pieces: a palette file, or a built-in set of real pieces\n"
+        "(tessamap-cli palettes lists them). Prints the number of colours and the\n"
+        "mean CIEDE2000 colour difference from the scaled picture (with --dither,\n"
+        "after a blur of one pixel, as the mosaic looks from a step back). Beside\n"
+        "OUTPUT it writes its chart file (OUTPUT.tessamap) with the names and codes\n"
+        "of the palette's colours and these settings; an earlier one of another\n"
+        "picture is kept as .bak.\n"
         "\n"
         "Exit status:\n"
         "  0  done\n"
@@ -120,9 +124,21 @@ int runPrepare(int argc, char *argv[])
     const QCommandLineOption palette(QStringLiteral("palette"),
         QCoreApplication::translate("prepare",
             "Use only colours of <file>, the best <n> of them: a GIMP palette (.gpl) or CSV "
-            "lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour used with its "
-            "number and name."),
-        QStringLiteral("file"));
+            "lines R,G,B[,name], UTF-8 or Shift-JIS; or of a built-in piece set given by its "
+            "id, e.g. perler (see tessamap-cli palettes; a file of that name in the working "
+            "folder wins). Then prints each colour used with its number, name and code."),
+        QStringLiteral("file|set"));
+    const QCommandLineOption minPieces(QStringLiteral("min-pieces"),
+        QCoreApplication::translate("prepare",
+            "No colour for fewer than <n> pieces, 1 to 200 (default 1: any): while a chosen "
+            "colour covers fewer pixels, the one with the fewest is dropped and its pixels take "
+            "their nearest remaining colour (with --dither, the picture is dithered again)."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption without(QStringLiteral("without"),
+        QCoreApplication::translate("prepare",
+            "With --palette and a piece set: leave out the set's colours of these maker's "
+            "codes, those you have not got, e.g. 80-19001,80-19018."),
+        QStringLiteral("codes"));
     const QCommandLineOption dither(QStringLiteral("dither"),
         QCoreApplication::translate("prepare",
             "Mix colours by error diffusion (Floyd-Steinberg). Off by default: scattered "
@@ -155,8 +171,8 @@ int runPrepare(int argc, char *argv[])
         QCoreApplication::translate(
             "prepare", "Saturation, -100 to 100 (default 0): a* and b* times (1 + n/100)."),
         QStringLiteral("n"), QStringLiteral("0"));
-    parser.addOptions(
-        {colors, palette, dither, fit, background, region, brightness, contrast, saturation});
+    parser.addOptions({colors, palette, without, minPieces, dither, fit, background, region,
+        brightness, contrast, saturation});
     if (const auto code = parseCommandLine(parser, argc, argv, 3))
         return *code;
 
@@ -166,14 +182,16 @@ int runPrepare(int argc, char *argv[])
         prepare::Option option;
         const QCommandLineOption &parsed;
     };
-    for (const ValueOption &value :
-        {ValueOption {prepare::Option::Colors, colors}, ValueOption {prepare::Option::Fit, fit},
-            ValueOption {prepare::Option::Background, background},
-            ValueOption {prepare::Option::Region, region},
-            ValueOption {prepare::Option::Brightness, brightness},
-            ValueOption {prepare::Option::Contrast, contrast},
-            ValueOption {prepare::Option::Saturation, saturation}}) {
-        // --region has no default: the whole picture.
+    for (const ValueOption &value : {ValueOption {prepare::Option::Colors, colors},
+             ValueOption {prepare::Option::MinPieces, minPieces},
+             ValueOption {prepare::Option::Fit, fit},
+             ValueOption {prepare::Option::Background, background},
+             ValueOption {prepare::Option::Region, region},
+             ValueOption {prepare::Option::Brightness, brightness},
+             ValueOption {prepare::Option::Contrast, contrast},
+             ValueOption {prepare::Option::Saturation, saturation},
+             ValueOption {prepare::Option::Without, without}}) {
+        // --region and --without have no default: the whole picture, every colour.
         if (!parser.isSet(value.parsed) && value.parsed.defaultValues().isEmpty())
             continue;
         if (!prepare::setOption(value.option, parser.value(value.parsed), options)) {
@@ -183,6 +201,10 @@ int runPrepare(int argc, char *argv[])
     }
     options.dither = parser.isSet(dither);
     options.paletteFile = parser.value(palette);
+    if (!options.leftOut.isEmpty() && options.paletteFile.isEmpty()) {
+        printMessage(QStringLiteral("--without は --palette と一緒に指定してください。"));
+        return ExitUsage;
+    }
 
     const QString input = parser.positionalArguments().at(1);
     const QString output = parser.positionalArguments().at(2);
@@ -191,16 +213,18 @@ int runPrepare(int argc, char *argv[])
         printMessage(prepare::prepareFailureText(result, input, output, options.paletteFile));
         return exitCode(result.status);
     }
-    QString report = QStringLiteral("色数: %1\n平均色差 (CIEDE2000%2): %3")
-                         .arg(result.colorCount)
-                         .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
-                         .arg(QString::number(result.meanDeltaE, 'f', 2));
+    QString report
+        = prepare::colorCountText(result.colorCount, options.minPieces, result.droppedColors)
+        + QStringLiteral("\n平均色差 (CIEDE2000%1): %2")
+              .arg(options.dither ? QStringLiteral("、ぼかし後") : QString())
+              .arg(QString::number(result.meanDeltaE, 'f', 2));
     if (!options.paletteFile.isEmpty())
         report += colorNumberList(result.picture, result.palette.colors);
     // The chart file beside the picture keeps the names and the settings for
     // the windows and the other commands.
-    const chart::SaveResult chartFile = chart::writeChartOfNewPicture(
-        output, chart::colorsOfPalette(result.palette.colors), prepare::optionArguments(options));
+    const chart::SaveResult chartFile = chart::writeChartOfNewPicture(output,
+        chart::colorsOfPalette(result.palette.colors, result.palette.set),
+        prepare::optionArguments(options));
     if (chartFile.status != chart::SaveStatus::Saved) {
         printMessage(chart::saveFailureText(chartFile)
             + QStringLiteral("\n画像は書き込みましたが、制作ファイルは書き込めませんでした。"));

@@ -256,6 +256,19 @@ QString paletteErrorText(const PaletteFile &palette, const QString &path)
         return at + QStringLiteral("%1 行目と同じ色です。").arg(palette.firstLine) + shown;
     case PaletteFile::Status::NoColor:
         return at + QStringLiteral("色の行が1つもありません。");
+    case PaletteFile::Status::NotFound:
+        return QStringLiteral("その名前のパレットファイルもピースのセットもありません: %1\n"
+                              "セットの一覧は tessamap-cli palettes で表示されます。")
+            .arg(path);
+    case PaletteFile::Status::NotASet:
+        return QStringLiteral("--without で色を除けるのは、組み込みのピースのセットだけです: ")
+            + path;
+    case PaletteFile::Status::UnknownCode:
+        return QStringLiteral("ピースのセット「%1」に品番「%2」の色はありません。\n"
+                              "品番は tessamap-cli palettes %1 で表示されます。")
+            .arg(path, palette.lineText);
+    case PaletteFile::Status::NoneLeft:
+        return QStringLiteral("ピースのセット「%1」の色がすべて除かれています。").arg(path);
     }
     return {};
 }

@@ -19,6 +19,7 @@ struct PaletteColor
 {
     quint32 rgb = 0; // 0xffRRGGBB: the bits of a QRgb, which needs Qt Gui
     QString name;
+    QString code {}; // the maker's code of a piece set's colour; empty from a file
     int line = 0;
 };
 
@@ -34,6 +35,10 @@ struct PaletteFile
         BadLine, // at line: not three numbers 0..255 as the format wants
         Duplicate, // at line, the same colour as at firstLine
         NoColor, // nothing but blank lines, comments or GIMP headers; line is the last
+        NotFound, // readPalette(): neither a file nor a piece set of that name
+        NotASet, // readPalette(): colours to leave out of a file, which has no codes
+        UnknownCode, // readPalette(): lineText is a code to leave out that the set has not
+        NoneLeft, // readPalette(): every colour of the set left out
     };
 
     Status status = Status::CannotOpen;
@@ -41,6 +46,7 @@ struct PaletteFile
     int firstLine = 0;
     QString lineText; // for BadLine and Duplicate: the line, cut to 40 characters
     QList<PaletteColor> colors; // in file order; filled only when status is Ok
+    QString set; // the piece set's id when the colours are a built-in set's
 };
 
 PaletteFile readPaletteFile(const QString &path);

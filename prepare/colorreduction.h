@@ -21,6 +21,8 @@ struct ReductionOptions
     int colors = MaxColors; // 1..32
     bool dither = false;
     QList<QRgb> fileColors; // the palette file's colours; empty for a free choice
+    // Applied after reduceColors(), by reduceScaled(); see rarecolors.h.
+    int minPieces = 1;
 };
 
 // picture is Format_RGB888; so is the result.

@@ -2,7 +2,9 @@
 
 #include "labcolor.h"
 #include "outputfile.h"
+#include "palettesource.h"
 #include "quality.h"
+#include "rarecolors.h"
 #include "writefailure.h"
 
 #include <QHash>
@@ -11,26 +13,6 @@
 namespace prepare {
 
 namespace {
-
-QList<ColorCount> colorCounts(const QImage &picture)
-{
-    QList<ColorCount> counts;
-    QHash<QRgb, qsizetype> indexOf;
-    for (int y = 0; y < picture.height(); ++y) {
-        const uchar *row = picture.constScanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb color = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
-            const auto found = indexOf.constFind(color);
-            if (found != indexOf.constEnd()) {
-                ++counts[*found].pixels;
-                continue;
-            }
-            indexOf.insert(color, counts.size());
-            counts.append({color, 1});
-        }
-    }
-    return counts;
-}
 
 // Qt writes Format_RGB888 as a bottom-up 24-bit BMP with the 40-byte info
 // header; an indexed image would become a 4- or 8-bit BMP instead. The
@@ -49,6 +31,36 @@ PrepareResult::Status writeBmp(const QImage &picture, OutputFile &file)
 
 } // namespace
 
+QList<ColorCount> colorCounts(const QImage &picture)
+{
+    QList<ColorCount> counts;
+    QHash<QRgb, qsizetype> indexOf;
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        const uchar *row = picture.constScanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb color = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+            const auto found = indexOf.constFind(color);
+            if (found != indexOf.constEnd()) {
+                ++counts[*found].pixels;
+                continue;
+            }
+            indexOf.insert(color, counts.size());
+            counts.append({color, 1});
+        }
+    }
+    return counts;
+}
+
+QString colorCountText(int colors, int minPieces, int dropped)
+{
+    // Short enough for the photo window's line beside the mean colour difference.
+    QString text = QStringLiteral("色数: %1").arg(colors);
+    if (minPieces > 1)
+        text += dropped > 0 ? QStringLiteral("（少ない %1 色を除外）").arg(dropped)
+                            : QStringLiteral("（少ない色はなし）");
+    return text;
+}
+
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,
     const Adjustments &adjustments, const ReductionOptions &reduction)
 {
@@ -66,6 +78,10 @@ ReducedPicture reduceScaled(
     result.picture = reduceColors(result.reference, reduction, lab);
     if (result.picture.isNull())
         return result;
+    const RareColorsDropped kept = dropRareColors(
+        result.reference, result.picture, reduction.minPieces, reduction.dither, lab);
+    result.picture = kept.picture;
+    result.droppedColors = kept.dropped;
     result.counts = colorCounts(result.picture);
     result.meanDeltaE = reduction.dither ? meanBlurredDeltaE(result.picture, result.reference, lab)
                                          : meanDeltaE(result.picture, result.reference, lab);
@@ -139,9 +155,9 @@ PrepareResult preparePicture(
         result.status = PrepareResult::Status::CreateFailed;
         return result;
     }
-    ReductionOptions reduction {options.colors, options.dither, {}};
+    ReductionOptions reduction {options.colors, options.dither, {}, options.minPieces};
     if (!options.paletteFile.isEmpty()) {
-        result.palette = readPaletteFile(options.paletteFile);
+        result.palette = readPalette(options.paletteFile, options.leftOut);
         if (result.palette.status != PaletteFile::Status::Ok) {
             result.status = PrepareResult::Status::PaletteUnusable;
             return result;
@@ -183,6 +199,7 @@ PrepareResult preparePicture(
         return result;
     }
     result.colorCount = int(reduced.counts.size());
+    result.droppedColors = reduced.droppedColors;
     result.meanDeltaE = reduced.meanDeltaE;
     result.status = writeBmp(result.picture, file);
     return result;

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace prepare {
 
@@ -21,7 +22,9 @@ struct PrepareOptions
     Adjustments adjustments;
     int colors = MaxColors; // 1..32
     bool dither = false;
-    QString paletteFile; // empty for none
+    QString paletteFile; // a file or a piece set's id (see palettesource.h); empty for none
+    QStringList leftOut; // the codes of a set's colours not to use
+    int minPieces = 1; // 1..MaxMinPieces; see rarecolors.h
     bool reducedDecode = true; // see loadScaledPicture()
 };
 
@@ -53,12 +56,14 @@ struct PrepareResult
     QImage reference; // the scaled and adjusted picture before colour reduction
     QImage picture; // the picture written
     int colorCount = 0;
+    int droppedColors = 0; // for covering fewer pixels than minPieces
     // Mean CIEDE2000 of picture against reference; blurred when dithered.
     double meanDeltaE = 0;
 };
 
-// The colours of a reduced picture, in order of first appearance (rows from
-// the top, left to right), with the number of pixels of each.
+// The colours of a reduced picture with the number of pixels of each, in the
+// order of the colour numbers the windows give them: of first appearance in
+// the BMP's order, rows from the bottom, each left to right.
 struct ColorCount
 {
     QRgb color = 0;
@@ -70,9 +75,17 @@ struct ReducedPicture
     QImage reference; // the scaled and adjusted picture
     QImage picture; // null when libimagequant gave no colours
     QList<ColorCount> counts;
+    int droppedColors = 0; // for covering fewer pixels than the reduction's minPieces
     // Mean CIEDE2000 of picture against reference; blurred when dithered.
     double meanDeltaE = 0;
 };
+
+// The colours of a Format_RGB888 picture, counted.
+QList<ColorCount> colorCounts(const QImage &picture);
+
+// "色数: 12", and with minPieces over 1 how many rare colours were dropped:
+// "色数: 12（少ない 3 色を除外）".
+QString colorCountText(int colors, int minPieces, int dropped);
 
 // Every step after decoding: the part scaled, adjusted and reduced.
 ReducedPicture reduceDecoded(const DecodedPicture &decoded, const Geometry &geometry,

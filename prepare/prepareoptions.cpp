@@ -1,5 +1,7 @@
 #include "prepareoptions.h"
 
+#include "rarecolors.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <climits>
@@ -8,8 +10,9 @@ namespace prepare {
 
 namespace {
 
-constexpr Option valueOptions[] = {Option::Colors, Option::Fit, Option::Background, Option::Region,
-    Option::Brightness, Option::Contrast, Option::Saturation};
+constexpr Option valueOptions[]
+    = {Option::Colors, Option::MinPieces, Option::Fit, Option::Background, Option::Region,
+        Option::Brightness, Option::Contrast, Option::Saturation, Option::Without};
 
 const QString ditherName = QStringLiteral("--dither");
 const QString paletteName = QStringLiteral("--palette");
@@ -95,6 +98,8 @@ QString optionName(Option option)
     switch (option) {
     case Option::Colors:
         return QStringLiteral("--colors");
+    case Option::MinPieces:
+        return QStringLiteral("--min-pieces");
     case Option::Fit:
         return QStringLiteral("--fit");
     case Option::Background:
@@ -107,6 +112,8 @@ QString optionName(Option option)
         return QStringLiteral("--contrast");
     case Option::Saturation:
         return QStringLiteral("--saturation");
+    case Option::Without:
+        return QStringLiteral("--without");
     }
     return {};
 }
@@ -117,6 +124,12 @@ bool setOption(Option option, const QString &value, PrepareOptions &options)
     case Option::Colors:
         if (const auto colors = parseNumber(value, 1, MaxColors)) {
             options.colors = *colors;
+            return true;
+        }
+        return false;
+    case Option::MinPieces:
+        if (const auto pieces = parseNumber(value, 1, MaxMinPieces)) {
+            options.minPieces = *pieces;
             return true;
         }
         return false;
@@ -146,6 +159,13 @@ bool setOption(Option option, const QString &value, PrepareOptions &options)
             return true;
         }
         return false;
+    case Option::Without: {
+        const QStringList codes = value.split(QLatin1Char(','));
+        if (codes.contains(QString()))
+            return false;
+        options.leftOut = codes;
+        return true;
+    }
     }
     return false;
 }
@@ -155,6 +175,8 @@ QString optionValueError(Option option, const QString &value)
     switch (option) {
     case Option::Colors:
         return QStringLiteral("色数は 1 から 32 で指定してください: ") + value;
+    case Option::MinPieces:
+        return QStringLiteral("1色の最少ピース数は 1 から 200 で指定してください: ") + value;
     case Option::Fit:
         return QStringLiteral("--fit には crop、pad、stretch のどれかを指定してください: ") + value;
     case Option::Background:
@@ -169,6 +191,10 @@ QString optionValueError(Option option, const QString &value)
         return QStringLiteral("コントラストは -100 から 100 で指定してください: ") + value;
     case Option::Saturation:
         return QStringLiteral("彩度は -100 から 100 で指定してください: ") + value;
+    case Option::Without:
+        return QStringLiteral("--without には除く色の品番をコンマで区切って指定してください"
+                              "（例: 80-19001,80-19018）: ")
+            + value;
     }
     return {};
 }
@@ -181,6 +207,8 @@ QStringList optionArguments(const PrepareOptions &options)
         = [&](Option option, const QString &value) { arguments << optionName(option) << value; };
     if (options.colors != defaults.colors)
         add(Option::Colors, QString::number(options.colors));
+    if (options.minPieces != defaults.minPieces)
+        add(Option::MinPieces, QString::number(options.minPieces));
     if (options.geometry.fit != defaults.geometry.fit)
         add(Option::Fit, fitName(options.geometry.fit));
     if (options.geometry.background != defaults.geometry.background)
@@ -206,6 +234,8 @@ QStringList optionArguments(const PrepareOptions &options)
         arguments << ditherName;
     if (!options.paletteFile.isEmpty())
         arguments << paletteName << options.paletteFile;
+    if (!options.leftOut.isEmpty())
+        add(Option::Without, options.leftOut.join(QLatin1Char(',')));
     return arguments;
 }
 

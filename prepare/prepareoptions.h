@@ -13,7 +13,17 @@
 namespace prepare {
 
 // The options that take a value, and --dither and --palette.
-enum class Option { Colors, Fit, Background, Region, Brightness, Contrast, Saturation };
+enum class Option {
+    Colors,
+    MinPieces,
+    Fit,
+    Background,
+    Region,
+    Brightness,
+    Contrast,
+    Saturation,
+    Without,
+};
 
 // "--colors" ...
 QString optionName(Option option);

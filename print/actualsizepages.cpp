@@ -1,4 +1,5 @@
 #include "actualsizepages.h"
+#include "placedtext.h"
 
 #include "blockcounts.h"
 #include "chart.h"
@@ -46,11 +47,6 @@ constexpr double HeadingDetailLeft = 24;
 constexpr double NumberPointsPerMillimetre = 1.6;
 constexpr double MaxNumberFontSize = 24;
 
-int32_t colorValueOf(quint32 rgb)
-{
-    return colorvalue::fromRgb(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
-}
-
 quint32 cellRgb(const chart::Chart &chart, int number)
 {
     if (number < 0 || number > chart.colorCount())
@@ -70,13 +66,6 @@ quint32 washed(quint32 rgb)
 QString paperName(Paper paper)
 {
     return paper == Paper::A3 ? QStringLiteral("A3") : QStringLiteral("A4");
-}
-
-void printAt(PrintSurface &surface, double x, double y, const QString &text)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print({text});
 }
 
 void printCentred(PrintSurface &surface, QPointF centre, const QString &text)
@@ -140,7 +129,7 @@ void drawCells(PrintSurface &surface, const chart::Chart &chart, const Grid &gri
         while (column <= tile.lastColumn) {
             const auto colorAt = [&](int c) {
                 const quint32 rgb = cellRgb(chart, chart.cell(row, c));
-                return colorValueOf(isShared(tile, row, c) ? washed(rgb) : rgb);
+                return chart::colorValueOfRgb(isShared(tile, row, c) ? washed(rgb) : rgb);
             };
             const int32_t color = colorAt(column);
             int end = column + 1;
@@ -208,7 +197,7 @@ void drawNumbers(PrintSurface &surface, const chart::Chart &chart, const Grid &g
         }
     }
     for (auto group = byTextColor.cbegin(); group != byTextColor.cend(); ++group) {
-        surface.setForeColor(colorValueOf(group.key()));
+        surface.setForeColor(chart::colorValueOfRgb(group.key()));
         for (const QPoint &cell : group.value()) {
             const int number = chart.cell(cell.y(), cell.x());
             auto width = widths.find(number);
@@ -347,7 +336,7 @@ void drawMap(PrintSurface &surface, const chart::Chart &chart, const Plan &plan,
             int end = column + 1;
             while (end <= chart::Chart::Columns && chart.cell(row, end) == number)
                 ++end;
-            runs[colorValueOf(cellRgb(chart, number))].append(
+            runs[chart::colorValueOfRgb(cellRgb(chart, number))].append(
                 QRectF(at(column, row), QSizeF(cell * (end - column), cell)));
             column = end;
         }
@@ -418,7 +407,7 @@ void printCover(
         drawDashes(surface, QPointF(0, y), 10, true);
         explain(QStringLiteral("青の点線：ボード %1 × %1 の端").arg(options.board));
     }
-    fill(surface, QRectF(0, y - 2, 4, 4), colorValueOf(washed(0x3060C0)));
+    fill(surface, QRectF(0, y - 2, 4, 4), chart::colorValueOfRgb(washed(0x3060C0)));
     explain(QStringLiteral("薄い色の列・行：隣のページと重なる所（番号は隣のページにあります）"));
     drawCross(surface, QPointF(5, y), CrossArm, CrossLine);
     explain(QStringLiteral("合わせ印：隣のページを角の印で切り、その端をこの印に合わせて重ねます"));

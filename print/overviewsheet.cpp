@@ -1,6 +1,7 @@
 #include "overviewsheet.h"
 
 #include "blockcounts.h"
+#include "chart.h"
 #include "colorvalue.h"
 #include "elidedtext.h"
 #include "modshared.h"
@@ -252,4 +253,14 @@ void printOverview(PrintSurface &surface, const modShared &model, const QStringL
         printListPage(surface, model, pages[page]);
     }
     surface.endDoc();
+}
+
+void printOverview(PrintSurface &surface, const chart::Chart &chart)
+{
+    QStringList names;
+    for (const chart::ChartColor &color : chart.colors)
+        names.append(chart::colorLabel(color));
+    const bool named = std::any_of(
+        names.cbegin(), names.cend(), [](const QString &name) { return !name.isEmpty(); });
+    printOverview(surface, chart::analysisOfChart(chart), named ? names : QStringList());
 }

@@ -18,6 +18,10 @@
 class PrintSurface;
 struct modShared;
 
+namespace chart {
+struct Chart;
+}
+
 // The overview's file name.
 inline constexpr char OverviewDocumentName[] = "ColorMatrixOverview.pdf";
 
@@ -25,3 +29,6 @@ inline constexpr char OverviewDocumentName[] = "ColorMatrixOverview.pdf";
 // in colour. names: none, or one for each colour number 1..colorMax (the
 // first for colour 1), empty for a colour without a name.
 void printOverview(PrintSurface &surface, const modShared &model, const QStringList &names = {});
+// The overview of a chart, headed by its picture's path; the key names the
+// colours by their names and codes, when any colour has one.
+void printOverview(PrintSurface &surface, const chart::Chart &chart);

@@ -84,10 +84,6 @@ PNG ファイルに書き出します。</translation>
         <translation>コマンド。</translation>
     </message>
     <message>
-        <source>A 160x120, 24-bit BMP picture.</source>
-        <translation>160×120、24bit の BMP 画像。</translation>
-    </message>
-    <message>
         <source>Write into &lt;folder&gt;, which must exist (default: the picture&apos;s folder).</source>
         <translation>&lt;folder&gt; に書き出します。そのフォルダーが
 あらかじめ必要です（既定: 画像のフォルダー）。</translation>
@@ -115,49 +111,6 @@ ColorMatrix_C7.pdf として。</translation>
 全ブロックの色の地図と、ブロックごとに必要なピース。</translation>
     </message>
     <message>
-        <source>Writes what the colour and matrix windows write for the picture: the three CSV
-files, the colour sample sheet (ColorSample.pdf) and all 192 matrix pages
-(ColorMatrixAll.pdf). The options choose some of them; without one, all are
-written. Existing files of the same names are replaced only once the new file
-is complete.
-
-Exit status:
-  0  done
-  1  usage error, or an output would replace the picture or the palette
-     file (nothing is written)
-  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
-     written), or the matrix prints were refused because the top-left
-     block holds a pixel without a colour number (the other outputs
-     are still written)
-  3  the picture or the palette file is unreadable or broken; nothing is
-     written
-  4  an output could not be written (wins over 2)</source>
-        <translation>「使用色数のカウント」と「色番号表」の画面が書き出すものを、その画像に
-ついて書き出します: 3 つの CSV ファイル、色見本（ColorSample.pdf）、
-色番号表の全 192 ページ（ColorMatrixAll.pdf）。オプションでその一部を
-選べます。どれも指定しなければ、すべて書き出します。同じ名前のファイルが
-あれば、新しいファイルができあがってから置き換えます。
-
-終了ステータス:
-  0  完了
-  1  使い方の誤り。または、書き出すファイルが画像かパレットファイルを
-     置き換えてしまいます（何も書き出しません）
-  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
-     または、左上のブロックに色番号のない画素があるため、色番号表の
-     印刷を拒否しました（ほかのものは書き出します）
-  3  画像またはパレットファイルを読めないか、壊れています。何も
-     書き出しません
-  4  書き出せないものがありました（2 より優先）</translation>
-    </message>
-    <message>
-        <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]). A wrong palette line stops with status 3.</source>
-        <translation>--overview の一覧の初めに、全色の凡例を付けます。
-各色には、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
-CSV 行）で RGB の値がまったく同じ色の名前を付けます。
-パレットの行が誤っていれば、終了ステータス 3 で
-止まります。</translation>
-    </message>
-    <message>
         <source>The chart at the size of the pieces, &lt;mm&gt; millimetres a cell (1 to 50, e.g. 5 or 2.6), tiled over pages with a cover page, as &lt;picture&apos;s base name&gt;-&lt;mm&gt;mm.pdf.</source>
         <translation>ピースの実寸の色番号表。1 マス &lt;mm&gt; ミリ（1 から 50、
 例えば 5 や 2.6）で、表紙に続けて何枚かに分けて印刷し、
@@ -177,6 +130,72 @@ CSV 行）で RGB の値がまったく同じ色の名前を付けます。
         <translation>図案を表計算のブック &lt;画像の名前&gt;.xlsx にします:
 図案の全体、色、ブロックごとのピース数、ブロックごとの
 シート。どのマスも色で塗り、色番号を入れます。</translation>
+    </message>
+    <message>
+        <source>Writes what is made of the picture into its folder (or the one of --out).
+Without an option naming an output, writes what the colour and matrix windows
+write: the three CSV files, the colour sample sheet (ColorSample.pdf) and all
+192 matrix pages (ColorMatrixAll.pdf). Each of --csv, --sample-sheet,
+--matrix, --block, --overview, --blocks, --xlsx and --actual-size names one
+output; given any of them, only the outputs named are written. The pieces&apos;
+names and codes come from the chart file beside the picture
+(picture.tessamap) when there is one; --palette names the overview&apos;s colours
+instead. Existing files of the same names are replaced only once the new file
+is complete.
+
+Exit status:
+  0  done
+  1  usage error, also a label that is not a block, or an output would
+     replace the picture or the palette file (nothing is written)
+  2  refused: the picture is not a 24-bit 160x120 BMP (nothing is
+     written), or the matrix prints were refused because the top-left
+     block holds a pixel without a colour number (the other outputs
+     are still written)
+  3  the picture, the palette file or the chart file is unreadable or
+     broken, or the chart file is of another picture or a newer version;
+     nothing is written
+  4  an output could not be written (wins over 2)</source>
+        <translation>画像から作るものを、画像のフォルダー（--out があればそのフォルダー）に
+書き出します。書き出すものを選ぶオプションがなければ、「使用色数のカウント」と
+「色番号表」の画面が書き出すものを書き出します: 3 つの CSV ファイル、色見本
+（ColorSample.pdf）、色番号表の全 192 ページ（ColorMatrixAll.pdf）。--csv、
+--sample-sheet、--matrix、--block、--overview、--blocks、--xlsx、
+--actual-size は、それぞれ一つを選びます。どれかを指定すると、選んだものだけを
+書き出します。ピースの名前とコードは、画像の横に制作ファイル
+（picture.tessamap）があれば、そこから取ります。--palette を指定すると、
+全体図の色にはその名前を付けます。同じ名前のファイルがあれば、新しいファイルが
+できあがってから置き換えます。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り（ブロックでない名前のときも）。または、書き出すファイルが
+     画像かパレットファイルを置き換えてしまいます（何も書き出しません）
+  2  拒否: 24bit、160×120 の BMP 画像ではありません（何も書き出しません）。
+     または、左上のブロックに色番号のない画素があるため、色番号表の
+     印刷を拒否しました（ほかのものは書き出します）
+  3  画像、パレットファイルまたは制作ファイルを読めないか、壊れているか、
+     制作ファイルが別の画像のものか新しい版のものです。何も書き出しません
+  4  書き出せないものがありました（2 より優先）</translation>
+    </message>
+    <message>
+        <source>A 160x120, 24-bit BMP picture, or its chart file (.tessamap).</source>
+        <translation>160×120、24bit の BMP 画像、またはその制作ファイル（.tessamap）。</translation>
+    </message>
+    <message>
+        <source>These blocks, e.g. A1,B12 (comma-separated labels), in print order, one page each with a key of the colours the block holds (number, swatch, name, code, pieces), as ColorMatrixBlocks.pdf.</source>
+        <translation>これらのブロック（例: A1,B12。ブロックの名前をコンマで区切る）を、
+印刷の順に 1 ページずつ ColorMatrixBlocks.pdf にします。各ページに、
+そのブロックの色の凡例（番号、色、名前、コード、枚数）を付けます。</translation>
+    </message>
+    <message>
+        <source>With --overview, begin its lists with a key of every colour named by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id (a file of that name in the working folder wins). A wrong palette line stops with status 3.</source>
+        <translation>--overview の一覧の初めに、全色の凡例を付けます。
+各色には、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）か、ID で指定した組み込みのピースのセットで、
+RGB の値がまったく同じ色の名前を付けます（作業フォルダーに
+その名前のファイルがあれば、ファイルを使います）。
+パレットの行が誤っていれば、終了ステータス 3 で
+止まります。</translation>
     </message>
 </context>
 <context>
@@ -201,13 +220,6 @@ CSV 行）で RGB の値がまったく同じ色の名前を付けます。
 --json と一緒に使うと &quot;blocks&quot; を加えます。</translation>
     </message>
     <message>
-        <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]); with --json, adds &quot;name&quot;. A wrong palette line stops with status 3.</source>
-        <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
-CSV 行）で RGB の値がまったく同じ色の名前を付けます。
---json では &quot;name&quot; を加えます。パレットの行が誤って
-いれば、終了ステータス 3 で止まります。</translation>
-    </message>
-    <message>
         <source>Prints how many pieces of each colour the picture needs, one line per
 colour number, with the names and codes of the chart file beside the
 picture (picture.tessamap) when there is one.
@@ -217,7 +229,8 @@ Exit status:
   1  usage error
   2  refused: the picture is not a 24-bit 160x120 BMP
   3  the picture, the palette file or the chart file is unreadable or
-     broken, or the chart file is of another picture or a newer version</source>
+     broken, or the chart file is of another picture or a newer version
+  4  the CSV file of --csv or standard output could not be written</source>
         <translation>その画像に必要なピースの数を、色番号ごとに 1 行で表示します。画像の横に
 制作ファイル（picture.tessamap）があれば、その色の名前とコードも表示します。
 
@@ -226,7 +239,75 @@ Exit status:
   1  使い方の誤り
   2  拒否: 24bit、160×120 の BMP 画像ではありません
   3  画像、パレットファイルまたは制作ファイルを読めないか、壊れています。
-     制作ファイルが別の画像のものか、新しい版のものであるときも</translation>
+     制作ファイルが別の画像のものか、新しい版のものであるときも
+  4  --csv の CSV ファイルか標準出力に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Print the shopping list instead: per colour number the pieces, the pieces with spares and the bags they fill, with the code and name where known, and the totals.</source>
+        <translation>代わりに買い物リストを表示します: 色番号ごとに、ピースの数、
+予備を加えた数、それが何袋になるか、わかっていればコードと名前。
+最後に合計。</translation>
+    </message>
+    <message>
+        <source>With --shopping: the spares, 0 to 1000 percent more pieces, rounded up (default 10).</source>
+        <translation>--shopping で、予備として加える割合。0 から 1000 %
+（既定 10）。端数は切り上げます。</translation>
+    </message>
+    <message>
+        <source>With --shopping: the pieces in a bag, 1 to 100000 (default 1000).</source>
+        <translation>--shopping で、1 袋のピースの数。1 から 100000
+（既定 1000）。</translation>
+    </message>
+    <message>
+        <source>With --shopping: write the list to &lt;file&gt; as well, a CSV file for spreadsheets (UTF-8 with a byte-order mark, CR LF) of the columns number,code,name,red,green,blue,pieces,with_spares,bags. It may not be the picture, its chart file or the palette file (status 1).</source>
+        <translation>--shopping で、リストを &lt;file&gt; にも書き出します。表計算用の
+CSV ファイル（UTF-8、バイトオーダーマーク付き、CR LF）で、列は
+number,code,name,red,green,blue,pieces,with_spares,bags。
+画像、その制作ファイル、パレットファイルは指定できません
+（終了ステータス 1）。</translation>
+    </message>
+    <message>
+        <source>Name each colour by the colour of exactly the same RGB value in &lt;file&gt; (a GIMP palette or CSV lines R,G,B[,name]) or in a built-in piece set given by its id (a file of that name in the working folder wins); with --json, adds &quot;name&quot; and a set&apos;s &quot;code&quot;. A wrong palette line stops with status 3.</source>
+        <translation>各色に、&lt;file&gt;（GIMP パレットまたは R,G,B[,名前] の
+CSV 行）か、ID で指定した組み込みのピースのセットで、
+RGB の値がまったく同じ色の名前を付けます（作業フォルダーに
+その名前のファイルがあれば、ファイルを使います）。
+--json では &quot;name&quot; と、セットの &quot;code&quot; を加えます。
+パレットの行が誤っていれば、終了ステータス 3 で止まります。</translation>
+    </message>
+</context>
+<context>
+    <name>palettes</name>
+    <message>
+        <source>Lists the piece sets built into Tessamap, one line each: the id that
+--palette takes, the size of a piece, the number of colours and the name.
+Given an id, lists that set&apos;s colours instead: the maker&apos;s code, R,G,B and
+the name. The colours are measured from photographs and scans of real
+pieces: close to the real ones, not exact (transparent, glitter and
+metallic pieces least).
+
+Exit status:
+  0  done
+  1  usage error, also an id that names no set
+  4  standard output could not be written</source>
+        <translation>Tessamap に組み込まれたピースのセットを 1 セット 1 行で表示します:
+--palette に指定する ID、ピース 1 個の大きさ、色数、名前。ID を指定すると、
+そのセットの色を表示します: メーカーの品番、R,G,B、名前。色は本物の
+ピースの写真やスキャンから測ったもので、実物に近いものの、正確では
+ありません（透明、ラメ、メタリックのピースはとくに）。
+
+終了ステータス:
+  0  完了
+  1  使い方の誤り。どのセットの ID でもないときも
+  4  標準出力に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>The command.</source>
+        <translation>コマンド。</translation>
+    </message>
+    <message>
+        <source>The set whose colours to list, e.g. perler.</source>
+        <translation>色を表示するセット（例: perler）。</translation>
     </message>
 </context>
 <context>
@@ -267,13 +348,6 @@ stretch: 縦横比を無視する。</translation>
 （既定 FFFFFF、白）。</translation>
     </message>
     <message>
-        <source>Use only colours of &lt;file&gt;, the best &lt;n&gt; of them: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8 or Shift-JIS. Then prints each colour used with its number and name.</source>
-        <translation>&lt;file&gt; の色だけを使い、その中から最もよい &lt;n&gt; 色を
-選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
-CSV 行、UTF-8 または Shift-JIS。使った色を番号と
-名前付きで表示します。</translation>
-    </message>
-    <message>
         <source>Use only the part of the upright picture at X,Y (its top-left pixel) of W x H pixels; with crop, its middle in 4:3 (default: the whole picture).</source>
         <translation>正しい向きにした画像の、X,Y（左上の画素）から
 幅 W、高さ H 画素の部分だけを使います。crop では
@@ -300,11 +374,13 @@ its content) into a picture Tessamap takes: 160x120 pixels, at most N colours,
 24-bit BMP. The picture is turned upright by its EXIF orientation (HEIC and
 AVIF by their own rotation and mirror), scaled in linear light and
 reduced with libimagequant; with --palette its colours are taken from the
-colours of your pieces. Prints the number of colours and the mean CIEDE2000
-colour difference from the scaled picture (with --dither, after a blur of
-one pixel, as the mosaic looks from a step back). Beside OUTPUT it writes
-its chart file (OUTPUT.tessamap) with the names of the palette&apos;s colours
-and these settings; an earlier one of another picture is kept as .bak.
+colours of your pieces: a palette file, or a built-in set of real pieces
+(tessamap-cli palettes lists them). Prints the number of colours and the
+mean CIEDE2000 colour difference from the scaled picture (with --dither,
+after a blur of one pixel, as the mosaic looks from a step back). Beside
+OUTPUT it writes its chart file (OUTPUT.tessamap) with the names and codes
+of the palette&apos;s colours and these settings; an earlier one of another
+picture is kept as .bak.
 
 Exit status:
   0  done
@@ -328,10 +404,12 @@ only its chart file or the report could not be written.</source>
 最大 N 色、24bit の BMP。画像は EXIF の向きの情報（HEIC と AVIF は
 それ自身の回転と反転）で正しい向きにし、リニアな光で縮小して、
 libimagequant で減色します。--palette では、手持ちのピースの色から色を
-選びます。色数と、縮小した画像との平均色差（CIEDE2000）を表示します
-（--dither では、少し離れて見たモザイクのように 1 画素ぼかしてから）。
-OUTPUT の横に制作ファイル（OUTPUT.tessamap）を書き、パレットの色の名前と
-この設定を記録します。ほかの画像の古い制作ファイルは .bak として残します。
+選びます: パレットファイルか、組み込みの本物のピースのセット
+（tessamap-cli palettes で一覧を表示します）。色数と、縮小した画像との
+平均色差（CIEDE2000）を表示します（--dither では、少し離れて見た
+モザイクのように 1 画素ぼかしてから）。OUTPUT の横に制作ファイル
+（OUTPUT.tessamap）を書き、パレットの色の名前と品番、この設定を記録します。
+ほかの画像の古い制作ファイルは .bak として残します。
 
 終了ステータス:
   0  完了
@@ -351,6 +429,28 @@ OUTPUT の横に制作ファイル（OUTPUT.tessamap）を書き、パレット�
      いて、表示だけが失われています）
 終了ステータスが 0 でなければ何も書き出しません。ただし制作ファイルか
 表示だけを書けなかったときは、画像はできあがっています。</translation>
+    </message>
+    <message>
+        <source>Use only colours of &lt;file&gt;, the best &lt;n&gt; of them: a GIMP palette (.gpl) or CSV lines R,G,B[,name], UTF-8 or Shift-JIS; or of a built-in piece set given by its id, e.g. perler (see tessamap-cli palettes; a file of that name in the working folder wins). Then prints each colour used with its number, name and code.</source>
+        <translation>&lt;file&gt; の色だけを使い、その中から最もよい &lt;n&gt; 色を
+選びます: GIMP パレット（.gpl）または R,G,B[,名前] の
+CSV 行、UTF-8 または Shift-JIS。または、ID で指定した
+組み込みのピースのセット（例: perler。tessamap-cli palettes を
+参照。作業フォルダーにその名前のファイルがあれば、ファイルを
+使います）の色だけを使います。使った色を番号、名前、品番
+付きで表示します。</translation>
+    </message>
+    <message>
+        <source>No colour for fewer than &lt;n&gt; pieces, 1 to 200 (default 1: any): while a chosen colour covers fewer pixels, the one with the fewest is dropped and its pixels take their nearest remaining colour (with --dither, the picture is dithered again).</source>
+        <translation>&lt;n&gt; 個に満たないピースの色を使いません。1 から 200
+（既定 1: 制限なし）。選んだ色のうちどれかの画素が &lt;n&gt; 個に
+満たないあいだ、いちばん少ない色を除き、その画素を残りの色の
+うち最も近い色にします（--dither では、ディザをかけ直します）。</translation>
+    </message>
+    <message>
+        <source>With --palette and a piece set: leave out the set&apos;s colours of these maker&apos;s codes, those you have not got, e.g. 80-19001,80-19018.</source>
+        <translation>--palette にピースのセットを指定したとき: 持っていない
+色を、メーカーの品番で除きます（例: 80-19001,80-19018）。</translation>
     </message>
 </context>
 <context>
@@ -439,6 +539,7 @@ Commands:
   list PICTURE              print the pieces needed for each colour
   progress PICTURE          mark blocks done, report what is left to lay
   check PICTURE PHOTO       find the wrong pieces in a photo of a laid board
+  palettes [ID]             list the built-in piece sets, or one set&apos;s colours
 
 &apos;tessamap-cli COMMAND --help&apos; describes a command, its options and its
 exit status.</source>
@@ -452,6 +553,7 @@ PDF の印刷物を作ります。どんな写真からでも、そのような�
   list PICTURE              色ごとに必要なピースの数を表示する
   progress PICTURE          できたブロックを記録し、残りのピースを表示する
   check PICTURE PHOTO       並べたボードの写真から、まちがったピースを見つける
+  palettes [ID]             組み込みのピースのセット、または 1 セットの色を表示する
 
 「tessamap-cli コマンド --help」で、そのコマンドの説明、オプション、
 終了ステータスを表示します。</translation>

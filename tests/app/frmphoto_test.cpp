@@ -1,12 +1,21 @@
 #include "clirun.h"
+#include "colornumbering.h"
+#include "ownedcolorsdialog.h"
 #include "photocommand.h"
 #include "photoframeview.h"
+#include "piececountsview.h"
 #include "testfiles.h"
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPromise>
 #include <QRadioButton>
 #include <QSlider>
@@ -61,6 +70,14 @@ protected:
     {
         dialogs.saveChoices.push_back(path);
         button(photo, "cmdSave")->click();
+    }
+    // 「ファイルから…」 of the menu on 「手持ちのピース色…」, answered by fileChoices.
+    void choosePaletteFile() { paletteAction("mnuPaletteFile")->trigger(); }
+    QAction *paletteAction(const QString &name)
+    {
+        QAction *action = photoControl<QMenu>("mnuPalette")->findChild<QAction *>(name);
+        EXPECT_NE(action, nullptr) << name.toStdString();
+        return action;
     }
     void choosePhoto(const QString &path)
     {
@@ -162,7 +179,7 @@ TEST_F(PhotoWindowTest, SavesTheBytesOfTheCommandItShowsAndHandsThePictureToTheM
         {"palette",
             [&] {
                 dialogs.fileChoices.push_back(palette);
-                button(photo, "cmdPalette")->click();
+                choosePaletteFile();
                 EXPECT_EQ(text(photo, "lblPalette"), QStringLiteral("pieces.csv（5色）"));
                 photoControl<QCheckBox>("chkDither")->setChecked(true);
             },
@@ -268,7 +285,7 @@ TEST_F(PhotoWindowTest, ANameWithoutBmpGetsItSoThatAnotherPhotoOrThePaletteIsKep
     const QByteArray otherBytes = readAll(other);
     ASSERT_TRUE(photo.openPhoto(savePhoto()));
     dialogs.fileChoices.push_back(palette);
-    button(photo, "cmdPalette")->click();
+    choosePaletteFile();
 
     // Qt's dialog asks about replacing a file only after the rule named it.
     save(other);
@@ -283,7 +300,7 @@ TEST_F(PhotoWindowTest, ANameWithoutBmpGetsItSoThatAnotherPhotoOrThePaletteIsKep
     // A dialog that did not apply the rule asked about another file: asked again.
     ASSERT_TRUE(photo.openPhoto(folder.filePath("photo.jpg")));
     dialogs.fileChoices.push_back(palette);
-    button(photo, "cmdPalette")->click();
+    choosePaletteFile();
     const QByteArray saved = readAll(other + ".bmp");
     dialogs.answers.push_back(Dialogs::Answer::No);
     save(other);
@@ -306,7 +323,7 @@ TEST_F(PhotoWindowTest, NamesThatAreNotUtf8AreRefusedAndNothingIsWritten)
     const QStringList before = QDir(folder.path()).entryList(QDir::Files);
     dialogs.fileChoices.push_back(
         QFile::decodeName(QFile::encodeName(folder.path()) + "/\xff.csv"));
-    button(photo, "cmdPalette")->click();
+    choosePaletteFile();
     save(shown);
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(
@@ -364,7 +381,7 @@ TEST_F(PhotoWindowTest, PicturesThatCannotBeReadGetTheMessageAndChangeNothing)
     // A wrong palette line gets the command line's message and changes nothing.
     const QString shownPalette = text(photo, "lblPalette");
     dialogs.fileChoices.push_back(write("bad.csv", "1,2,3\n4,5,six\n"));
-    button(photo, "cmdPalette")->click();
+    choosePaletteFile();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.contains(folder.filePath("bad.csv")));
     EXPECT_EQ(text(photo, "lblPalette"), shownPalette);
@@ -487,4 +504,117 @@ TEST_F(PhotoWindowTest, APhotoDecodedAgainIsCheckedAgain)
     const PhotoResult cut = computePhoto(request);
     EXPECT_NE(cut.decoded.status, prepare::LoadStatus::Ok);
     EXPECT_TRUE(cut.reduced.picture.isNull());
+}
+
+// A set from the menu: its colours but those unticked, remembered for the set;
+// the swatches in colour number order, named by the set; the saved picture is
+// the command line's, and its chart file names each colour with code and set.
+TEST_F(PhotoWindowTest, APieceSetMakesThePictureOfTheColoursTickedAndRemembersTheTicks)
+{
+    mainWindow.showForm();
+    const PieceSet &perler = *findPieceSet(QStringLiteral("perler"));
+    ASSERT_TRUE(photo.openPhoto(savePhoto()));
+    EXPECT_TRUE(control(photo, "lblSetNote")->isHidden());
+    EXPECT_FALSE(button(photo, "cmdOwnedColors")->isEnabled());
+    paletteAction("mnuPaletteSet(perler)")->trigger();
+    EXPECT_EQ(text(photo, "lblPalette"), QStringLiteral("パーラービーズ（103色）"));
+    EXPECT_FALSE(control(photo, "lblSetNote")->isHidden());
+    EXPECT_TRUE(command().contains("--palette perler")) << command().toStdString();
+
+    // The first two colours unticked, as if not owned.
+    QList<bool> owned(perler.colors.size(), true);
+    owned[0] = owned[1] = false;
+    dialogs.ownedChoices.push_back(owned);
+    button(photo, "cmdOwnedColors")->click();
+    EXPECT_EQ(dialogs.lastSetName, QStringLiteral("パーラービーズ"));
+    EXPECT_EQ(dialogs.lastSetColors.size(), 103);
+    EXPECT_FALSE(dialogs.lastOwned.contains(false));
+    EXPECT_EQ(text(photo, "lblPalette"), QStringLiteral("パーラービーズ（103色中 101色）"));
+    EXPECT_TRUE(command().contains("--without 80-15179,80-15181")) << command().toStdString();
+    photoControl<QSpinBox>("spnColors")->setValue(12);
+    photoControl<QSpinBox>("spnMinPieces")->setValue(20);
+    EXPECT_TRUE(command().contains("--min-pieces 20")) << command().toStdString();
+    EXPECT_TRUE(stats().startsWith(QStringLiteral("色数: "))) << stats().toStdString();
+    EXPECT_TRUE(stats().contains(QStringLiteral("（少ない"))) << stats().toStdString();
+
+    QHash<QRgb, PaletteColor> ticked;
+    for (const PaletteColor &color : perler.colors.mid(2))
+        ticked.insert(color.rgb, color);
+    const auto *swatches = photoControl<PieceCountsView>("pieceCounts");
+    const QList<prepare::ColorCount> counts = swatches->counts();
+    const QString shown = command();
+    const QString saved = folder.filePath("set.bmp");
+    save(saved);
+    ASSERT_EQ(model.strFileName, saved);
+
+    modShared numbered;
+    const AnalysisResult analysis = analyseBitmapFile(saved, numbered);
+    ASSERT_EQ(analysis.colorMax, counts.size());
+    const QJsonArray charted = QJsonDocument::fromJson(fileBytes(folder.filePath("set.tessamap")))
+                                   .object()["colors"]
+                                   .toArray();
+    ASSERT_EQ(charted.size(), counts.size());
+    for (int n = 1; n <= analysis.colorMax; ++n) {
+        const QRgb rgb = counts[n - 1].color;
+        ASSERT_TRUE(ticked.contains(rgb)) << n;
+        EXPECT_EQ(toQColor(numbered.lngColorRGB(n)).rgb(), rgb) << n;
+        EXPECT_EQ(numbered.lngColorCount(n), counts[n - 1].pixels) << n;
+        EXPECT_GE(counts[n - 1].pixels, 20);
+        const PaletteColor &color = ticked[rgb];
+        EXPECT_EQ(swatches->toolTipOf(n),
+            QStringLiteral("色%1:　%2,%3,%4　")
+                    .arg(n)
+                    .arg(qRed(rgb))
+                    .arg(qGreen(rgb))
+                    .arg(qBlue(rgb))
+                + color.name + QStringLiteral("　") + color.code);
+        const QJsonObject entry = charted[n - 1].toObject();
+        EXPECT_EQ(entry["code"].toString(), color.code);
+        EXPECT_EQ(entry["name"].toString(), color.name);
+        EXPECT_EQ(entry["set"].toString(), QStringLiteral("perler"));
+    }
+    QStringList arguments = shown.split(QLatin1Char(' '));
+    arguments.removeFirst();
+    arguments.last() = folder.filePath("cli.bmp");
+    const CliRun run = runCli(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(saved), fileBytes(folder.filePath("cli.bmp")));
+
+    // Another run of the window: the set comes with its ticks as they were left.
+    frmPhoto again(dialogs, photoRunner());
+    ASSERT_TRUE(again.openPhoto(folder.filePath("photo.jpg")));
+    again.findChild<QAction *>("mnuPaletteSet(perler)")->trigger();
+    EXPECT_EQ(text(again, "lblPalette"), QStringLiteral("パーラービーズ（103色中 101色）"));
+    button(again, "cmdOwnedColors")->click();
+    EXPECT_EQ(dialogs.lastOwned, owned);
+    // Another set keeps its own; a file takes the set's place.
+    again.findChild<QAction *>("mnuPaletteSet(hama)")->trigger();
+    EXPECT_EQ(text(again, "lblPalette"), QStringLiteral("ハマビーズ ミディ（92色）"));
+    writeAll(folder.filePath("pieces.csv"), "0,0,0\n255,255,255\n");
+    dialogs.fileChoices.push_back(folder.filePath("pieces.csv"));
+    again.findChild<QAction *>("mnuPaletteFile")->trigger();
+    EXPECT_EQ(text(again, "lblPalette"), QStringLiteral("pieces.csv（2色）"));
+    EXPECT_TRUE(control(again, "lblSetNote")->isHidden());
+    EXPECT_FALSE(button(again, "cmdOwnedColors")->isEnabled());
+    again.close();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
+}
+
+// 「すべて」 ticks every colour again; OK waits for at least one.
+TEST(OwnedColorsDialogTest, AllTicksEveryColourAndOkWantsOne)
+{
+    const PieceSet &nabbi = *findPieceSet(QStringLiteral("nabbi"));
+    QList<bool> owned(nabbi.colors.size(), true);
+    owned[3] = false;
+    OwnedColorsDialog dialog(nabbi.name, nabbi.colors, owned);
+    auto *list = dialog.findChild<QListWidget *>("lstColors");
+    ASSERT_EQ(list->count(), 30);
+    EXPECT_EQ(
+        list->item(3)->text(), nabbi.colors[3].code + QStringLiteral("　") + nabbi.colors[3].name);
+    EXPECT_EQ(dialog.owned(), owned);
+    dialog.findChild<QPushButton *>("cmdAll")->click();
+    EXPECT_FALSE(dialog.owned().contains(false));
+    for (int k = 0; k < list->count(); ++k)
+        list->item(k)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
 }

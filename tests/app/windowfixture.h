@@ -1,8 +1,9 @@
-// The three windows wired as the program wires them, with scripted dialogs and
+// The windows wired as the program wires them, with scripted dialogs and
 // a recording printer, in a temporary folder that becomes the working directory.
 #pragma once
 
 #include "formcontrols.h"
+#include "frmbuild.h"
 #include "frmcountcolor.h"
 #include "frmmain.h"
 #include "frmmatrix.h"
@@ -32,7 +33,8 @@ protected:
     {
         for (QWidget *window :
             {static_cast<QWidget *>(&mainWindow), static_cast<QWidget *>(&countColor),
-                static_cast<QWidget *>(&matrix), static_cast<QWidget *>(&photo)})
+                static_cast<QWidget *>(&matrix), static_cast<QWidget *>(&photo),
+                static_cast<QWidget *>(&build)})
             window->close();
         QDir::setCurrent(m_previousDirectory);
     }
@@ -101,7 +103,8 @@ protected:
     modShared model;
     ScriptedDialogs dialogs;
     RecordingSurface printer;
-    frmMatrix matrix {model, dialogs, printer};
+    frmBuild build {dialogs, printer};
+    frmMatrix matrix {model, dialogs, printer, build};
     frmCountColor countColor {model, dialogs, printer, matrix};
     frmPhoto photo {dialogs, photoRunner()};
     frmMain mainWindow {model, dialogs, countColor, photo};

@@ -1,4 +1,5 @@
 #include "boardphoto.h"
+#include "chartstore.h"
 #include "clirun.h"
 #include "colornumbering.h"
 #include "modshared.h"
@@ -119,6 +120,13 @@ TEST(CliCheck, ListsTheWrongPiecesAsJsonAndDrawsThemOnTheOverlay)
 TEST(CliCheck, FindsTheBoardItselfAndSaysWhereInTheBlock)
 {
     CheckFiles files;
+    // The chart file beside the picture names the pieces in the report.
+    ASSERT_EQ(chart::writeChartOfNewPicture(files.picture,
+                  {{Beads[1] & 0xffffff, 0, QStringLiteral("しろ"), {}, {}},
+                      {Beads[2] & 0xffffff, 0, QStringLiteral("くろ"), {}, {}}},
+                  {})
+                  .status,
+        chart::SaveStatus::Saved);
     const CliRun run = runCli({"check", files.picture, files.photo, "--area", "11,11,10,10"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
@@ -127,6 +135,10 @@ TEST(CliCheck, FindsTheBoardItselfAndSaysWhereInTheBlock)
     // Column 12, row 11 is B2's first row, second column.
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("B2 の 1 行目 2 列目（列 12、行 11）: 色")))
         << lines[1].toStdString();
+    for (const int line : {1, 2, 3})
+        EXPECT_TRUE(lines[line].endsWith(QStringLiteral("（しろ） です"))
+            || lines[line].endsWith(QStringLiteral("（くろ） です")))
+            << lines[line].toStdString();
     EXPECT_TRUE(lines[4].startsWith(QStringLiteral("見つけた四隅: "))) << lines[4].toStdString();
 }
 

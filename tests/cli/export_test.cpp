@@ -1,3 +1,5 @@
+#include "chartcounts.h"
+#include "chartfile.h"
 #include "clirun.h"
 #include "colornumbering.h"
 #include "csvwriter.h"
@@ -283,4 +285,53 @@ TEST_F(CliExportTest, AnOutputNamingThePictureOrThePaletteWritesNothing)
     }
     EXPECT_EQ(
         entriesOf(folder.filePath("out")), QStringList({"ColorMatrixAll.pdf", "ColorSample.pdf"}));
+}
+
+TEST_F(CliExportTest, BlockPagesComeInPrintOrderNamedByTheChartFileAndABadLabelWritesNothing)
+{
+    const QString picture = copySample("landscape.bmp");
+    modShared model;
+    chart::Chart named
+        = chart::chartFromAnalysis(model, analyseBitmapFile(picture, model).colorMax);
+    for (int n = 1; n <= named.colorCount(); ++n) {
+        named.colors[n - 1].name = QStringLiteral("色名%1").arg(n);
+        named.colors[n - 1].code = QStringLiteral("K-%1").arg(n);
+    }
+    const QString chartFile = write("landscape.tessamap",
+        chart::encodeChartFile(named, "landscape.bmp", chart::identityOfFile(picture)));
+    const QStringList before = entriesOf(folder.path());
+    for (const QString labels : {"A1,Q3", "A1,,B2"}) {
+        const CliRun run = runCli({"export", picture, "--blocks", labels});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(labels == "A1,Q3" ? "Q3" : labels)) << run.err.toStdString();
+    }
+    EXPECT_EQ(entriesOf(folder.path()), before);
+
+    const CliRun run = runCli({"export", chartFile, "--blocks", "b2,A1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(entriesOf(folder.path()),
+        QStringList({"ColorMatrixBlocks.pdf", "landscape.bmp", "landscape.tessamap"}));
+    const QString pdf = folder.filePath("ColorMatrixBlocks.pdf");
+    const QString first = pdfPageText(pdf, 1);
+    EXPECT_TRUE(first.contains(headingPattern("色番号Matrix", picture))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QRegularExpression("(^|\\n)\\s*A\\s*1\\s"))) << first.toStdString();
+    const QList<int> pieces = chart::blockPieces(named, {0, 0});
+    for (int n = 1; n <= named.colorCount(); ++n) {
+        const QRegularExpression line(
+            QStringLiteral("色名%1\\s+K-%1\\s+%2 枚").arg(n).arg(pieces[n]));
+        EXPECT_EQ(first.contains(line), pieces[n] > 0) << n << first.toStdString();
+    }
+    EXPECT_TRUE(pdfPageText(pdf, 2).contains(QRegularExpression("(^|\\n)\\s*B\\s*2\\s")));
+    EXPECT_TRUE(pdfPageText(pdf, 3).isEmpty());
+
+    // A chart file of another picture is not guessed at: an error, and it stays as it was.
+    QFile::remove(pdf);
+    const QByteArray other = chart::encodeChartFile(
+        named, "landscape.bmp", chart::identityOfBytes(QByteArrayLiteral("another picture")));
+    write("landscape.tessamap", other);
+    const CliRun refused = runCli({"export", picture, "--blocks", "A1"});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("別の画像"))) << refused.err.toStdString();
+    EXPECT_EQ(entriesOf(folder.path()), before);
+    EXPECT_EQ(fileBytes(chartFile), other);
 }

@@ -89,3 +89,62 @@ TEST(CliList, NamesOnlyTheColoursOfExactlyTheSameValue)
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(refused.out.isEmpty());
 }
+
+TEST(CliList, ShoppingListAddsSparesAndBagsToThePieceCountsAndWritesTheCsv)
+{
+    QTemporaryDir folder;
+    QFile palette(folder.filePath("beads.csv"));
+    ASSERT_TRUE(palette.open(QIODevice::WriteOnly));
+    palette.write("50,120,45,深緑, 濃い\n");
+    palette.close();
+    const QString csv = folder.filePath("買い物.csv");
+    const CliRun run = runCli({"list", samplePath("landscape.bmp"), "--shopping", "--spare", "15",
+        "--bag", "500", "--palette", palette.fileName(), "--csv", csv});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2 + 13 + 1);
+    EXPECT_EQ(lines[0], QStringLiteral("買い物リスト　すべて　予備 15 %　1袋 500 枚"));
+    // Colour 1 has 549 pieces: 631.35 with spares, two bags.
+    EXPECT_EQ(lines[2], QStringLiteral("     1     549       632     2  深緑, 濃い"));
+    const QStringList total = lines.last().simplified().split(QLatin1Char(' '));
+    EXPECT_EQ(total.value(1), QStringLiteral("19200"));
+
+    const QList<QByteArray> rows = fileBytes(csv).split('\n');
+    ASSERT_EQ(rows.size(), 1 + 13 + 1);
+    EXPECT_EQ(rows[0], "\xEF\xBB\xBFnumber,code,name,red,green,blue,pieces,with_spares,bags\r");
+    EXPECT_EQ(rows[1], QStringLiteral("1,,\"深緑, 濃い\",50,120,45,549,632,2\r").toUtf8());
+}
+
+TEST(CliList, ShoppingOptionsOfBadValuesAreRefusedNamingTheValue)
+{
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("picture.bmp");
+    ASSERT_TRUE(QFile::copy(samplePath("landscape.bmp"), picture));
+    ASSERT_EQ(runCli({"progress", picture, "--done", "A1"}).exitCode, 0);
+    const QByteArray before = fileBytes(picture);
+    const QByteArray chartBefore = fileBytes(folder.filePath("picture.tessamap"));
+    const struct
+    {
+        QStringList arguments;
+        QString named;
+    } refused[] = {
+        {{"--spare", "-1"}, "-1"},
+        {{"--spare", "1001"}, "1001"},
+        {{"--spare", "たくさん"}, "たくさん"},
+        {{"--bag", "0"}, "0"},
+        {{"--bag", "1.5"}, "1.5"},
+        {{"--csv", picture}, "picture.bmp"},
+        {{"--csv", folder.filePath("picture.tessamap")}, "picture.tessamap"},
+    };
+    for (const auto &bad : refused) {
+        SCOPED_TRACE(bad.arguments.join(' ').toStdString());
+        const CliRun run = runCli(QStringList {"list", picture, "--shopping"} + bad.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(bad.named)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_EQ(fileBytes(picture), before);
+    EXPECT_EQ(fileBytes(folder.filePath("picture.tessamap")), chartBefore);
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"picture.bmp", "picture.tessamap"}));
+    EXPECT_EQ(runCli({"list", picture, "--spare", "5"}).exitCode, 1);
+}

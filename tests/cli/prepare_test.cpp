@@ -1,5 +1,6 @@
 #include "clirun.h"
 #include "heifencoder.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -55,7 +58,7 @@ TEST(CliPrepare, WithAPaletteListsEveryColourByItsNumber)
     }
 }
 
-TEST(CliPrepare, RefusesRegionsAndAdjustmentsOutOfRange)
+TEST(CliPrepare, RefusesOptionValuesOutOfRange)
 {
     QTemporaryDir folder;
     const QString output = folder.filePath("prepared.bmp");
@@ -76,6 +79,12 @@ TEST(CliPrepare, RefusesRegionsAndAdjustmentsOutOfRange)
         {{"--contrast", "-101"},
             QStringLiteral("コントラストは -100 から 100 で指定してください: -101")},
         {{"--saturation", "x"}, QStringLiteral("彩度は -100 から 100 で指定してください: x")},
+        {{"--min-pieces", "0"},
+            QStringLiteral("1色の最少ピース数は 1 から 200 で指定してください: 0")},
+        {{"--min-pieces", "201"},
+            QStringLiteral("1色の最少ピース数は 1 から 200 で指定してください: 201")},
+        {{"--min-pieces", "2x"},
+            QStringLiteral("1色の最少ピース数は 1 から 200 で指定してください: 2x")},
     };
     for (const Case &c : cases) {
         const CliRun run
@@ -108,4 +117,126 @@ TEST(CliPrepare, TruncatedHeicAndAvifExitThreeWithOurMessageOnly)
                 + "\n");
         EXPECT_FALSE(QFileInfo::exists(output));
     }
+}
+
+namespace {
+
+QJsonObject jsonOf(const QString &path)
+{
+    return QJsonDocument::fromJson(fileBytes(path)).object();
+}
+
+QJsonArray listedColors(const QString &picture)
+{
+    const CliRun list = runCli({"list", picture, "--json"});
+    EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+    return QJsonDocument::fromJson(list.out.toUtf8()).object()["colors"].toArray();
+}
+
+QString rgbText(const QJsonValue &color)
+{
+    const QJsonArray rgb = color.toObject()["rgb"].toArray();
+    return QStringLiteral("%1,%2,%3").arg(rgb[0].toInt()).arg(rgb[1].toInt()).arg(rgb[2].toInt());
+}
+
+} // namespace
+
+// A set by its id chooses exactly as its colours written into a file; the
+// picture's colours are the set's, and its chart file names them with code and set.
+TEST(CliPrepare, APieceSetChoosesAsItsColoursGivenAsAFile)
+{
+    QTemporaryDir folder;
+    const QString photo = folder.filePath("photo.png");
+    ASSERT_TRUE(photoLike(400, 300).save(photo));
+    const CliRun set = runCli({"palettes", "perler"});
+    QHash<QString, QString> codeOf;
+    QByteArray file;
+    for (const QString &line : set.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QStringLiteral("  "), Qt::SkipEmptyParts);
+        codeOf.insert(fields[1].trimmed(), fields[0]);
+        file += (fields[1].trimmed() + "," + fields[2].trimmed()).toUtf8() + "\n";
+    }
+    ASSERT_EQ(codeOf.size(), 103);
+    writeAll(folder.filePath("perler.csv"), file);
+
+    const QString bySet = folder.filePath("set.bmp");
+    const QString byFile = folder.filePath("file.bmp");
+    const CliRun run = runCli({"prepare", photo, bySet, "--palette", "perler", "--colors", "12"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(runCli({"prepare", photo, byFile, "--palette", folder.filePath("perler.csv"),
+                         "--colors", "12"})
+                  .exitCode,
+        0);
+    EXPECT_EQ(fileBytes(bySet), fileBytes(byFile));
+
+    const QJsonArray colors = listedColors(bySet);
+    ASSERT_GE(colors.size(), 6);
+    const QJsonArray charted = jsonOf(folder.filePath("set.tessamap"))["colors"].toArray();
+    ASSERT_EQ(charted.size(), colors.size());
+    for (qsizetype i = 0; i < colors.size(); ++i) {
+        const QString rgb = rgbText(colors[i]);
+        ASSERT_TRUE(codeOf.contains(rgb)) << rgb.toStdString();
+        EXPECT_EQ(colors[i].toObject()["code"].toString(), codeOf[rgb]);
+        EXPECT_FALSE(colors[i].toObject()["name"].toString().isEmpty());
+        EXPECT_EQ(charted[i].toObject()["set"].toString(), QStringLiteral("perler"));
+        EXPECT_TRUE(run.out.contains(QStringLiteral("色%1:　%2　").arg(i + 1).arg(rgb)
+            + colors[i].toObject()["name"].toString() + QStringLiteral("　") + codeOf[rgb]));
+    }
+
+    // Colours left out must be the set's, and only a set's.
+    const QByteArray picture = fileBytes(bySet);
+    const CliRun unknown = runCli(
+        {"prepare", photo, bySet, "--palette", "perler", "--without", "80-15179,H01"});
+    EXPECT_EQ(unknown.exitCode, 3);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("品番「H01」"))) << unknown.err.toStdString();
+    const CliRun ofFile = runCli({"prepare", photo, bySet, "--palette",
+        folder.filePath("perler.csv"), "--without", "80-15179"});
+    EXPECT_EQ(ofFile.exitCode, 3);
+    EXPECT_EQ(runCli({"prepare", photo, bySet, "--without", "80-15179"}).exitCode, 1);
+    EXPECT_EQ(fileBytes(bySet), picture);
+}
+
+// With and without a palette and dithering: no colour keeps fewer than N
+// pieces, the report counts the colours dropped, and N = 1 changes no byte.
+TEST(CliPrepare, MinPiecesLeavesNoColourOfFewerPieces)
+{
+    QTemporaryDir folder;
+    // Colours of 36 to 4,299 pixels; with a palette, many more near each other.
+    const QString picture = samplePath("landscape.bmp");
+    const QString plain = folder.filePath("plain.bmp");
+    const QString one = folder.filePath("one.bmp");
+    ASSERT_EQ(runCli({"prepare", picture, plain, "--palette", "hama"}).exitCode, 0);
+    ASSERT_EQ(
+        runCli({"prepare", picture, one, "--palette", "hama", "--min-pieces", "1"}).exitCode, 0);
+    EXPECT_EQ(fileBytes(one), fileBytes(plain));
+
+    static const QRegularExpression report(QStringLiteral(
+        "^色数: (\\d+)（少ない(?: (\\d+) 色を除外|色はなし)）\n"));
+    int droppedInAll = 0;
+    for (const QStringList &options :
+        {QStringList {}, QStringList {"--dither"}, QStringList {"--palette", "artkal-s"},
+            QStringList {"--palette", "perler", "--dither"}}) {
+        SCOPED_TRACE(options.join(' ').toStdString());
+        const QString before = folder.filePath("before.bmp");
+        const QString after = folder.filePath("after.bmp");
+        ASSERT_EQ(runCli(QStringList {"prepare", picture, before} + options).exitCode, 0);
+        const CliRun run
+            = runCli(QStringList {"prepare", picture, after, "--min-pieces", "100"} + options);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonArray colors = listedColors(after);
+        for (const QJsonValue &color : colors) {
+            if (colors.size() > 1) {
+                EXPECT_GE(color.toObject()["count"].toInt(), 100) << rgbText(color).toStdString();
+            }
+        }
+        const QRegularExpressionMatch match = report.match(run.out);
+        ASSERT_TRUE(match.hasMatch()) << run.out.toStdString();
+        EXPECT_EQ(match.captured(1).toInt(), colors.size());
+        const int dropped = int(listedColors(before).size() - colors.size());
+        EXPECT_EQ(match.captured(2).toInt(), dropped);
+        droppedInAll += dropped;
+        EXPECT_TRUE(jsonOf(folder.filePath("after.tessamap"))["settings"].toArray().contains(
+            QStringLiteral("--min-pieces")));
+    }
+    EXPECT_GE(droppedInAll, 4);
 }

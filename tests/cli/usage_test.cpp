@@ -8,8 +8,8 @@ TEST(CliUsage, AnOptionBeforeTheCommandIsAUsageErrorThatSaysSo)
 {
     const CliRun run = runCli({"--colors", "8", "prepare", "in.jpg", "out.bmp"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(
-        QStringLiteral("オプションはコマンド（prepare、export、list、progress、check）の後に")))
+    EXPECT_TRUE(run.err.contains(QStringLiteral(
+        "オプションはコマンド（prepare、export、list、progress、check、palettes）の後に")))
         << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("--colors")));
 }

@@ -1,4 +1,5 @@
 #include "blockcounts.h"
+#include "chart.h"
 #include "colorvalue.h"
 #include "overviewsheet.h"
 #include "pagesetup.h"
@@ -203,6 +204,34 @@ TEST_F(OverviewSheetTest, OneColourPictureTakesTheMapAndTwoListPages)
     EXPECT_EQ(surface.endedDocuments.first(), 3);
     EXPECT_EQ(surface.textsOnPage(2).first().text, "A 1");
     EXPECT_EQ(surface.textsOnPage(3).last().text, "1×100");
+}
+
+TEST_F(OverviewSheetTest, AChartPrintsAsItsAnalysisWithItsNamesAndCodesInTheKey)
+{
+    chart::Chart chart = chart::chartFromAnalysis(model, modShared::MaxColors);
+    RecordingSurface fromChart;
+    setUpPaper(fromChart, PrintSurface::ColorModeColor, OverviewDocumentName);
+    printOverview(fromChart, chart);
+    ASSERT_EQ(fromChart.texts.size(), surface.texts.size());
+    for (qsizetype i = 0; i < surface.texts.size(); ++i) {
+        EXPECT_EQ(fromChart.texts[i].text, surface.texts[i].text);
+        EXPECT_EQ(fromChart.texts[i].position, surface.texts[i].position);
+    }
+    ASSERT_EQ(fromChart.boxes.size(), surface.boxes.size());
+    for (qsizetype i = 0; i < surface.boxes.size(); ++i)
+        EXPECT_EQ(fromChart.boxes[i].color, surface.boxes[i].color);
+    EXPECT_EQ(fromChart.pictures.first().image, surface.pictures.first().image);
+
+    chart.colors[0].name = QStringLiteral("白");
+    chart.colors[0].code = QStringLiteral("P01");
+    chart.colors[1].code = QStringLiteral("P02");
+    fromChart.texts.clear();
+    printOverview(fromChart, chart);
+    QStringList key;
+    for (const RecordingSurface::Text &text : fromChart.textsOnPage(2))
+        key.append(text.text);
+    EXPECT_TRUE(key.contains(QStringLiteral("白　P01")));
+    EXPECT_TRUE(key.contains(QStringLiteral("P02")));
 }
 
 } // namespace

@@ -69,6 +69,15 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &, const QString
     return takeFront(colorChoices, std::optional<QColor>());
 }
 
+std::optional<QList<bool>> ScriptedDialogs::chooseOwnedColors(
+    const QString &setName, const QList<PaletteColor> &colors, const QList<bool> &owned)
+{
+    lastSetName = setName;
+    lastSetColors = colors;
+    lastOwned = owned;
+    return takeFront(ownedChoices, std::optional<QList<bool>>());
+}
+
 bool ScriptedDialogs::showPrinter()
 {
     ++printerDialogs;

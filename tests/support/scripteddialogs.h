@@ -31,6 +31,8 @@ public:
     std::optional<QString> chooseSaveFileByRule(const QString &proposedPath, const QString &filter,
         const QString &defaultSuffix, const NameRule &nameRule) override;
     std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
+    std::optional<QList<bool>> chooseOwnedColors(const QString &setName,
+        const QList<PaletteColor> &colors, const QList<bool> &owned) override;
     bool showPrinter() override;
 
     std::deque<Answer> answers;
@@ -41,6 +43,7 @@ public:
     std::deque<std::optional<QString>> saveChoices;
     std::deque<std::optional<QColor>> colorChoices;
     std::deque<bool> printerChoices;
+    std::deque<std::optional<QList<bool>>> ownedChoices; // empty: cancelled
 
     QList<Message> messages;
     QString lastInitialDirectory;
@@ -51,4 +54,7 @@ public:
     QString lastDefaultSuffix;
     NameRule lastNameRule; // the scripted choices are returned as they are
     int printerDialogs = 0;
+    QString lastSetName;
+    QList<PaletteColor> lastSetColors;
+    QList<bool> lastOwned;
 };
