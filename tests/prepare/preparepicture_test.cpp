@@ -17,15 +17,6 @@ using namespace prepare;
 
 namespace {
 
-QSet<QRgb> colorsOf(const QImage &image)
-{
-    QSet<QRgb> colors;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colors.insert(image.pixel(x, y));
-    return colors;
-}
-
 // The bottom-up 24-bit BMP with the plain 54-byte header that the windows take.
 void expectTessamapBmp(const QString &path)
 {

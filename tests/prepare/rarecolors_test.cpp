@@ -1,5 +1,6 @@
 #include "labcolor.h"
 #include "rarecolors.h"
+#include "testfiles.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -7,15 +8,6 @@
 using namespace prepare;
 
 namespace {
-
-QSet<QRgb> colorsOf(const QImage &image)
-{
-    QSet<QRgb> colors;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colors.insert(image.pixel(x, y));
-    return colors;
-}
 
 } // namespace
 

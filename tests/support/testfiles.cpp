@@ -27,3 +27,12 @@ QImage photoLike(int width, int height)
                     int(127 + 120 * std::sin(x * 0.11) * std::cos(y * 0.07))));
     return image;
 }
+
+QSet<QRgb> colorsOf(const QImage &image)
+{
+    QSet<QRgb> colors;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colors.insert(image.pixel(x, y));
+    return colors;
+}
