@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace prepare {
 
@@ -43,24 +42,38 @@ cmsCIELab LabColor::fromRgb(QRgb color) const
     return lab;
 }
 
+namespace {
+
+// Pixels converted at a time: buffers on the stack, since error diffusion
+// converts one pixel at a time, 19,200 times a picture.
+constexpr int Chunk = 256;
+
+} // namespace
+
 void LabColor::fromRgb(const uchar *rgb, cmsCIELab *lab, int count) const
 {
-    std::vector<cmsCIEXYZ> xyz(count);
-    cmsDoTransform(m_fromRgb8, rgb, xyz.data(), cmsUInt32Number(count));
-    for (int i = 0; i < count; ++i)
-        cmsXYZ2Lab(&m_white, &lab[i], &xyz[i]);
+    cmsCIEXYZ xyz[Chunk];
+    for (int start = 0; start < count; start += Chunk) {
+        const int n = std::min(Chunk, count - start);
+        cmsDoTransform(m_fromRgb8, rgb + 3 * start, xyz, cmsUInt32Number(n));
+        for (int i = 0; i < n; ++i)
+            cmsXYZ2Lab(&m_white, &lab[start + i], &xyz[i]);
+    }
 }
 
 void LabColor::fromRgb(const float *rgb, cmsCIELab *lab, int count) const
 {
-    // Little CMS takes floating point RGB as 0..1.
-    std::vector<float> unit(rgb, rgb + 3 * count);
-    for (float &value : unit)
-        value /= 255.0f;
-    std::vector<cmsCIEXYZ> xyz(count);
-    cmsDoTransform(m_fromRgbFloat, unit.data(), xyz.data(), cmsUInt32Number(count));
-    for (int i = 0; i < count; ++i)
-        cmsXYZ2Lab(&m_white, &lab[i], &xyz[i]);
+    float unit[3 * Chunk];
+    cmsCIEXYZ xyz[Chunk];
+    for (int start = 0; start < count; start += Chunk) {
+        const int n = std::min(Chunk, count - start);
+        // Little CMS takes floating point RGB as 0..1.
+        for (int i = 0; i < 3 * n; ++i)
+            unit[i] = rgb[3 * start + i] / 255.0f;
+        cmsDoTransform(m_fromRgbFloat, unit, xyz, cmsUInt32Number(n));
+        for (int i = 0; i < n; ++i)
+            cmsXYZ2Lab(&m_white, &lab[start + i], &xyz[i]);
+    }
 }
 
 QRgb LabColor::toRgb(const cmsCIELab &lab) const
