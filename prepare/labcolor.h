@@ -1,7 +1,9 @@
-// CIELAB under the D65 white point and CIEDE2000 distances, both from Little
-// CMS. sRGB values are 0..255; L runs 0..100. The conversion is not adapted to
+// CIELAB under the D65 white point from Little CMS, and CIEDE2000 distances.
+// sRGB values are 0..255; L runs 0..100. The conversion is not adapted to
 // D50 as ICC profiles are, so sRGB (255, 0, 0) is L 53.24, a 80.09, b 67.20.
 #pragma once
+
+#include "ciede2000.h"
 
 #include <QRgb>
 #include <lcms2.h>
@@ -25,10 +27,7 @@ public:
     // The nearest 8-bit sRGB colour; values out of gamut are clipped.
     QRgb toRgb(const cmsCIELab &lab) const;
 
-    static double distance(const cmsCIELab &a, const cmsCIELab &b)
-    {
-        return cmsCIE2000DeltaE(&a, &b, 1, 1, 1);
-    }
+    static double distance(const cmsCIELab &a, const cmsCIELab &b) { return ciede2000(a, b); }
     // The square of the plain Lab distance, a cheap first sort before distance().
     static double squaredPlainDistance(const cmsCIELab &a, const cmsCIELab &b)
     {
