@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 namespace prepare {
 
@@ -92,10 +93,22 @@ QImage dithered(const QImage &picture, const std::vector<QRgb> &colors, const La
 
 QImage ditheredWithOwnPalette(const QImage &picture, std::vector<QRgb> colors, const LabColor &lab)
 {
-    const BlurredReference reference(picture, lab);
+    // The measures run beside the diffusions: the reference's blur beside the
+    // first, each result's error beside the next round, which needs only the
+    // value sums. Little CMS transforms without a cache are safe to share.
+    constexpr auto Policy = std::launch::async | std::launch::deferred;
+    std::future<BlurredReference> blurring
+        = std::async(Policy, [&] { return BlurredReference(picture, lab); });
     Diffusion current = diffuse(picture, colors, lab);
-    QImage best = current.image;
-    double bestError = reference.meanDeltaE(best);
+    const BlurredReference reference = blurring.get();
+    std::vector<QImage> results;
+    std::vector<std::future<double>> errors;
+    const auto measure = [&](const QImage &image) {
+        results.push_back(image);
+        errors.push_back(
+            std::async(Policy, [&reference, image] { return reference.meanDeltaE(image); }));
+    };
+    measure(current.image);
     for (int round = 0; round < Rounds; ++round) {
         for (size_t j = 0; j < colors.size(); ++j) {
             if (current.counts[j] == 0)
@@ -108,13 +121,19 @@ QImage ditheredWithOwnPalette(const QImage &picture, std::vector<QRgb> colors, c
             colors[j] = qRgb(moved(0), moved(1), moved(2));
         }
         current = diffuse(picture, colors, lab);
-        const double error = reference.meanDeltaE(current.image);
+        measure(current.image);
+    }
+    // Of equal errors the earlier round wins.
+    size_t best = 0;
+    double bestError = errors[0].get();
+    for (size_t k = 1; k < errors.size(); ++k) {
+        const double error = errors[k].get();
         if (error < bestError) {
             bestError = error;
-            best = current.image;
+            best = k;
         }
     }
-    return best;
+    return results[best];
 }
 
 } // namespace prepare
