@@ -101,9 +101,18 @@ struct RowLayout
 
 QImage reduceInLinearLight(const QImage &image, int factor)
 {
+    // Each band is a view of the image's rows: copied, every band met fresh
+    // pages, which cost more than the averaging itself.
     return reduceInLinearLight(
         image.size(),
-        [&image](int top, int count) { return image.copy(0, top, image.width(), count); }, factor);
+        [&image](int top, int count) {
+            QImage band(image.constScanLine(top), image.width(), count, image.bytesPerLine(),
+                image.format());
+            band.setColorTable(image.colorTable());
+            band.setColorSpace(image.colorSpace());
+            return band;
+        },
+        factor);
 }
 
 QImage reduceInLinearLight(QSize size, const PictureRows &rows, int factor)
