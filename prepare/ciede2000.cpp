@@ -7,14 +7,14 @@ namespace prepare {
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-constexpr double Radian = Pi / 180;
+constexpr double Degree = Pi / 180;
 constexpr double TwentyFiveTo7 = 6103515625.0;
-const double Cos30 = std::cos(30 * Radian);
+const double Cos30 = std::cos(30 * Degree);
 constexpr double Sin30 = 0.5;
-const double Cos6 = std::cos(6 * Radian);
-const double Sin6 = std::sin(6 * Radian);
-const double Cos63 = std::cos(63 * Radian);
-const double Sin63 = std::sin(63 * Radian);
+const double Cos6 = std::cos(6 * Degree);
+const double Sin6 = std::sin(6 * Degree);
+const double Cos63 = std::cos(63 * Degree);
+const double Sin63 = std::sin(63 * Degree);
 
 double seventhPower(double x)
 {
@@ -27,7 +27,7 @@ double hueDegrees(double b, double a)
 {
     if (a == 0 && b == 0)
         return 0;
-    const double h = std::atan2(b, a) / Radian;
+    const double h = std::atan2(b, a) / Degree;
     return h < 0 ? h + 360 : h;
 }
 
@@ -55,11 +55,11 @@ double ciede2000(const cmsCIELab &p, const cmsCIELab &q)
                                                          : hueDifference;
     const double deltaL = q.L - p.L;
     const double deltaC = qc - pc;
-    const double deltaH = 2 * std::sqrt(qc * pc) * std::sin(deltaHue * Radian / 2);
+    const double deltaH = 2 * std::sqrt(qc * pc) * std::sin(deltaHue * Degree / 2);
 
     // cos(h - 30°), cos 2h, cos(3h + 6°) and cos(4h - 63°) from cos h and sin h.
-    const double c1 = std::cos(meanH * Radian);
-    const double s1 = std::sin(meanH * Radian);
+    const double c1 = std::cos(meanH * Degree);
+    const double s1 = std::sin(meanH * Degree);
     const double c2 = 2 * c1 * c1 - 1;
     const double s2 = 2 * s1 * c1;
     const double c3 = c1 * (4 * c1 * c1 - 3);
@@ -78,7 +78,7 @@ double ciede2000(const cmsCIELab &p, const cmsCIELab &q)
     const double deltaRo = 30 * std::exp(-hueFrom275 * hueFrom275);
     const double meanCp7 = seventhPower(meanCp);
     const double rc = 2 * std::sqrt(meanCp7 / (meanCp7 + TwentyFiveTo7));
-    const double rt = -std::sin(2 * deltaRo * Radian) * rc;
+    const double rt = -std::sin(2 * deltaRo * Degree) * rc;
 
     const double l = deltaL / sl;
     const double c = deltaC / sc;
